@@ -1,0 +1,68 @@
+#pragma once
+
+#include "store/Questions.h"
+#include "store/Settings.h"
+
+#include <QString>
+#include <QStringList>
+
+// The process-wide state: settings, the lines of english.ini and of the question
+// file, the question table with the position in it, the message lists and the
+// word-button bookkeeping. One object, handed to the windows by reference.
+// Lists are indexed from 1; a count of -1 means the file was not found.
+struct Module1
+{
+    AppSettings Settings;
+
+    QStringList IniLines;
+    int IniLineCount = 0;
+
+    QStringList QuestionLines;
+    int QuestionLineCount = 0;
+    QuestionList QuestionTable;
+
+    int CurrentIndex = 0;
+    int CurrentNumber = 0;
+    int EligibleCount = 0;
+
+    QStringList CorrectMessages;
+    int CorrectMessageCount = 0;
+    QStringList WrongMessages;
+    int WrongMessageCount = 0;
+    QStringList GiveupMessages;
+    int GiveupMessageCount = 0;
+
+    int WordButtonCount = 0;
+
+    // The question file QuestionTable was read from; a refused file leaves it.
+    QString LoadedQuestionFile;
+
+    // Where english.ini lives: the program's own directory.
+    QString IniPath;
+
+    // The record at CurrentIndex, or a blank one when the position holds none.
+    const QuestionRecord& Current() const;
+    QuestionRecord* CurrentRecord();
+};
+
+// Why a question file was not taken.
+enum class LoadOutcome
+{
+    Loaded,
+    Missing,
+    TooManyLines,
+    LineTooLong,
+};
+
+// Reads questionFile and, when it is usable, rebuilds QuestionLines,
+// QuestionLineCount and QuestionTable with the history of english.ini merged and
+// EligibleCount counted. A missing file sets QuestionLineCount to -1 and keeps
+// the rest; a file over the limits changes nothing.
+LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile);
+
+// Reads a message file into list and count when its path is longer than 3
+// characters; otherwise leaves both as they are.
+void LoadMessageFile(const QString& path, QStringList& list, int& count);
+
+// A path of 3 characters or fewer names no file.
+bool NamesAFile(const QString& path);

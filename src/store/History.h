@@ -1,0 +1,51 @@
+#pragma once
+
+#include "store/Questions.h"
+
+#include <QString>
+#include <QStringList>
+
+// Where one question file's history section lies in the lines of english.ini:
+// start is its "History (" line and end its last line (its ")History" line, or,
+// for a section that lost that line, the line before the next section or the
+// last line of the file). start 0 means there is no section.
+struct SectionBounds
+{
+    int start = 0;
+    int end = 0;
+};
+
+// True when line i opens a history section: a "History (" line followed by a
+// "0: " line.
+bool IsSectionStart(const QStringList& lines, int count, int i);
+
+// The section whose whole path after "0: " equals questionFile under the text
+// comparison; a path that is only the beginning of another never matches.
+SectionBounds FindSection(const QStringList& lines, int count, const QString& questionFile);
+
+// The n-th blank-separated field of a line, n from 1; every field after the first
+// keeps the blank before it. Empty when the line has fewer fields.
+QString NthField(const QString& line, int n);
+
+// Restores Reserved, CorrectCount and WrongCount of records 1..count from the
+// section of questionFile when its fingerprint matches. Returns whether a section
+// for this file exists at all (the eligible count depends on it).
+bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& questionFile,
+                  QuestionList& table, int count);
+
+// The lines of the section that SaveHistory writes, records in file order.
+QStringList BuildHistorySection(const QString& questionFile, const QuestionList& table, int count);
+
+// Writes the section of questionFile into english.ini (replaced in place, or
+// appended), then leaves iniLines as the file now is. Does nothing when the
+// question file was missing (count below 0). False when english.ini could not be
+// read or written; the file is then unchanged.
+bool SaveHistory(const QString& iniPath, const QString& questionFile, const QuestionList& table,
+                 int count, QStringList& iniLines, int& iniLineCount);
+
+// Zeroes the counters of records 1..count and removes the section of
+// questionFile from english.ini; a file without the section is not touched.
+// False when english.ini could not be read or written; the file is then
+// unchanged.
+bool ClearHistory(const QString& iniPath, const QString& questionFile, QuestionList& table,
+                  int count, QStringList& iniLines, int& iniLineCount);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+// One record per line of the question file. Lists are indexed from 1: entry 0 of
+// QuestionTable is a blank record that is never a question.
+struct QuestionRecord
+{
+    int LineNo = 0;
+    int Number = 0;
+    QString Text;
+    int Length = 0;
+    int Reserved = 0;
+    int CorrectCount = 0;
+    int WrongCount = 0;
+};
+
+using QuestionList = std::vector<QuestionRecord>;
+
+// The most a question file may hold: the line count and every length are 16-bit.
+inline constexpr int MaxQuestionLines = 32766;
+inline constexpr int MaxLineLength = 32767;
+inline constexpr int MaxCounter = 32767;
+
+// Why a question file cannot be taken, or Ok.
+enum class QuestionFileCheck
+{
+    Ok,
+    TooManyLines,
+    LineTooLong,
+};
+QuestionFileCheck CheckQuestionLines(const QStringList& lines, int count);
+
+// Fills table (entry 0 blank, then one record per line) from lines 1..count.
+void BuildQuestionRecords(const QStringList& lines, int count, QuestionList& table);
+
+int CountQuestions(const QuestionList& table, int count);
+std::int32_t SumQuestionLengths(const QuestionList& table, int count);
+
+// The parts of a question line around its first TAB. A line without a TAB is all
+// sentence: both parts are the whole line, so a reveal or a give-up shows it.
+QString EnglishPart(const QString& text);
+QString JapanesePart(const QString& text);
+bool HasTab(const QString& text);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Every modal prompt of the program goes through here, so tests can answer them
+// without a window blocking.
+class DialogSeam
+{
+public:
+    virtual ~DialogSeam() = default;
+    // The chosen file's full path, or empty when cancelled.
+    virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The chosen font, or nothing when cancelled.
+    virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& preset) = 0;
+    // True for OK, false for Cancel or a box closed without a choice.
+    virtual bool ConfirmOkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
+};
+
+// The real dialogs.
+class QtDialogs : public DialogSeam
+{
+public:
+    QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    std::optional<QFont> ChooseFont(QWidget* parent, const QFont& preset) override;
+    bool ConfirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
+};
+
+// The file-open filter of every "開く" dialog: all files.
+QString AllFilesFilter();

@@ -1,0 +1,545 @@
+#include "ui/frmMain.h"
+
+#include "answer/Judge.h"
+#include "answer/Shuffle.h"
+#include "quiz/Selection.h"
+#include "store/History.h"
+#include "ui/Options.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStyleFactory>
+#include <QTextEdit>
+#include <QTimer>
+
+namespace {
+
+const QString DesignFace = QStringLiteral("ＭＳ Ｐゴシック");
+
+QFont DesignFont(double points, bool bold = false)
+{
+    QFont f(DesignFace);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+void SetColours(QWidget* w, const QColor& background, const QColor& text = QColor())
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, background);
+    if (qobject_cast<QTextEdit*>(w))
+        p.setColor(QPalette::Base, background);
+    if (text.isValid()) {
+        p.setColor(QPalette::WindowText, text);
+        p.setColor(QPalette::Text, text);
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+QIcon MakeIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32}) {
+        QPixmap pm(size, size);
+        pm.fill(QColor(0xC0, 0xC0, 0xFF));
+        QPainter painter(&pm);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xC0, 0xFF, 0xFF));
+        painter.drawRect(size / 8, size / 4, size * 3 / 4, size / 2);
+        painter.setBrush(QColor(0x40, 0x00, 0x00));
+        painter.drawRect(size / 4, size / 2 - size / 16, size / 2, size / 8);
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+} // namespace
+
+void PrepareApplication()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont::insertSubstitutions(DesignFace,
+                               {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
+                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+}
+
+frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSeam, QWidget* parent)
+    : QMainWindow(parent), m(state), store(settingsStore), dialogs(dialogSeam)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillmere"));
+    setWindowIcon(MakeIcon());
+    BuildMenu();
+    BuildControls();
+}
+
+// The options dialog is a child of the window and goes with it.
+frmMain::~frmMain() = default;
+
+Options* frmMain::OptionsWindow() const
+{
+    return optionsWindow.data();
+}
+
+void frmMain::BuildMenu()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    auto item = [this](QAction*& action, const char* name, const QString& caption,
+                       void (frmMain::*handler)()) {
+        action = mnuFile->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this,
+                [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
+    };
+    item(mnuFileOpen, "mnuFileOpen", QStringLiteral("開く(&O)..."), &frmMain::mnuFileOpen_Click);
+    item(Mazeru, "Mazeru", QStringLiteral("混ぜる"), &frmMain::Mazeru_Click);
+    item(FileSetting, "FileSetting", QStringLiteral("オプション設定"), &frmMain::FileSetting_Click);
+    item(mnuFileExit, "mnuFileExit", QStringLiteral("終了(&X)"), &frmMain::mnuFileExit_Click);
+}
+
+void frmMain::BuildControls()
+{
+    client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    SetColours(client, QColor(0xC0, 0xC0, 0xFF));
+    setCentralWidget(client);
+
+    auto label = [this](QLabel*& l, const char* name, const QString& caption, QRect geometry,
+                        double points, Qt::Alignment align, const QColor& bg,
+                        const QColor& fg = QColor()) {
+        l = new QLabel(caption, client);
+        l->setObjectName(QLatin1String(name));
+        l->setTextFormat(Qt::PlainText);
+        l->setGeometry(geometry);
+        l->setFont(DesignFont(points));
+        l->setAlignment(align);
+        SetColours(l, bg, fg);
+    };
+    const QColor window(0xC0, 0xC0, 0xFF);
+    label(Quest, "Quest", QString(), TwipsRect(975, 120, 8265, 975), 15.75,
+          Qt::AlignHCenter | Qt::AlignTop, QColor(0xFF, 0xFF, 0xC0), QColor(0x40, 0x00, 0x00));
+    Quest->setWordWrap(true);
+    label(Label1, "Label1", QStringLiteral("問題："), TwipsRect(240, 480, 735, 375), 12,
+          Qt::AlignLeft | Qt::AlignTop, window);
+
+    Anser = new QTextEdit(client);
+    Anser->setObjectName(QStringLiteral("Anser"));
+    Anser->setAcceptRichText(false);
+    Anser->setTabChangesFocus(true);
+    Anser->setGeometry(TwipsRect(960, 1200, 8295, 975));
+    Anser->setFont(DesignFont(15.75));
+    Anser->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    Anser->document()->setDefaultTextOption([] {
+        QTextOption o(Qt::AlignHCenter);
+        o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        return o;
+    }());
+    SetColours(Anser, QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x40));
+    Anser->setAccessibleName(QStringLiteral("答え"));
+
+    label(Label2, "Label2", QStringLiteral("答え："), TwipsRect(240, 1440, 735, 375), 12,
+          Qt::AlignLeft | Qt::AlignTop, window);
+    label(LabelCHK, "LabelCHK", QString(), TwipsRect(960, 2400, 8295, 375), 18,
+          Qt::AlignLeft | Qt::AlignTop, window, QColor(0xC0, 0x40, 0x00));
+
+    auto* words0 = new QPushButton(QStringLiteral("単語"), client);
+    words0->setObjectName(QStringLiteral("Words_0"));
+    words0->setGeometry(TwipsRect(240, 2400, 1815, 375));
+    words0->setFont(DesignFont(12, true));
+    words0->setPalette([&] {
+        QPalette p = words0->palette();
+        p.setColor(QPalette::Button, QColor(0xC0, 0xFF, 0xFF));
+        return p;
+    }());
+    words0->raise();
+    Words.assign(1, words0);
+
+    label(Label3, "Label3", QStringLiteral("あなたの回答"), TwipsRect(960, 2880, 8295, 495), 15.75,
+          Qt::AlignHCenter | Qt::AlignTop, window);
+    label(Label4, "Label4", QString(), TwipsRect(960, 3480, 8295, 495), 14.25,
+          Qt::AlignHCenter | Qt::AlignTop, window);
+
+    auto button = [this](QPushButton*& b, const char* name, const QString& caption, int left,
+                         int width, const QColor& face, void (frmMain::*handler)()) {
+        b = new QPushButton(caption, client);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(TwipsRect(left, 6480, width, 375));
+        if (face.isValid()) {
+            QPalette p = b->palette();
+            p.setColor(QPalette::Button, face);
+            b->setPalette(p);
+        }
+        connect(b, &QPushButton::clicked, this,
+                [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
+    };
+    button(BStart, "BStart", QStringLiteral("開始"), 120, 855, QColor(0xFF, 0xC0, 0xC0),
+           &frmMain::BStart_Click);
+    button(BCheck, "BCheck", QStringLiteral("チェック"), 1080, 855, QColor(0xFF, 0xFF, 0xC0),
+           &frmMain::BCheck_Click);
+    button(BNext, "BNext", QStringLiteral("次"), 2040, 855, QColor(0xC0, 0xFF, 0xC0),
+           &frmMain::BNext_Click);
+    button(BBack, "BBack", QStringLiteral("前"), 3000, 855, QColor(0xC0, 0xFF, 0xC0),
+           &frmMain::BBack_Click);
+    button(BClear, "BClear", QStringLiteral("クリア"), 3960, 855, QColor(0xC0, 0xFF, 0xC0),
+           &frmMain::BClear_Click);
+    button(BGiveup, "BGiveup", QStringLiteral("Give up"), 4920, 855, QColor(0x80, 0xFF, 0xFF),
+           &frmMain::BGiveup_Click);
+
+    auto numberBox = [this](QLineEdit*& t, const char* name, int left, const QString& accessible) {
+        t = new QLineEdit(client);
+        t->setObjectName(QLatin1String(name));
+        t->setGeometry(TwipsRect(left, 6480, 615, 375));
+        t->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        t->setAccessibleName(accessible);
+    };
+    numberBox(Text1, "Text1", 6840, QStringLiteral("問題番号"));
+    numberBox(Text2, "Text2", 7560, QStringLiteral("問題数"));
+    {
+        QPalette p = Text2->palette();
+        p.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0x80));
+        Text2->setPalette(p);
+    }
+    // The change handler runs at once, also when the load writes the box.
+    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+
+    button(BExit, "BExit", QStringLiteral("終了"), 8280, 975, QColor(), &frmMain::BExit_Click);
+
+    sbStatusBar = new QStatusBar(this);
+    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    sbStatusBar->setSizeGripEnabled(false);
+    sbStatusBar->setFixedHeight(TwipsToPixels(390));
+    statusText = new QLabel(QStringLiteral("現在の問題ファイル"), sbStatusBar);
+    statusText->setObjectName(QStringLiteral("sbStatusBarText"));
+    statusText->setTextFormat(Qt::PlainText);
+    sbStatusBar->addWidget(statusText, 1);
+    setStatusBar(sbStatusBar);
+
+    // Focus order of the window.
+    QWidget* order[] = {Anser,  BClear,  BCheck, BNext, BExit, Words[0],
+                        BStart, BGiveup, BBack,  Text1, Text2};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+    Anser->setFocus();
+}
+
+QString frmMain::StatusText() const
+{
+    return statusText->text();
+}
+
+void frmMain::SetStatusText(const QString& text)
+{
+    statusText->setText(text);
+}
+
+QString frmMain::AnswerText() const
+{
+    return Anser->toPlainText();
+}
+
+void frmMain::Handle(std::function<void()> command)
+{
+    if (busy) {
+        deferred.push_back(std::move(command));
+        return;
+    }
+    busy = true;
+    command();
+    busy = false;
+    if (!deferred.empty()) {
+        QTimer::singleShot(0, this, [this] {
+            auto pending = std::move(deferred);
+            deferred.clear();
+            for (auto& c : pending)
+                Handle(std::move(c));
+        });
+    }
+}
+
+namespace {
+
+void ApplyFont(QWidget* w, const QString& name, const QString& size)
+{
+    QFont f = w->font();
+    if (!name.isEmpty())
+        f.setFamily(name);
+    if (!size.isEmpty()) {
+        bool ok = false;
+        const double points = size.trimmed().toDouble(&ok);
+        // A size that is no usable number leaves the size as it was.
+        if (ok && points >= 1 && points <= 1638)
+            f.setPointSizeF(points);
+    }
+    w->setFont(f);
+}
+
+} // namespace
+
+void frmMain::ApplyFonts()
+{
+    const AppSettings& s = m.Settings;
+    ApplyFont(Quest, s.JapaneseFontName, s.JapaneseFontSize);
+    ApplyFont(Anser, s.EnglishFontName, s.EnglishFontSize);
+    ApplyFont(LabelCHK, s.CommentFontName, s.CommentFontSize);
+}
+
+void frmMain::WriteQuestionStatus()
+{
+    const QuestionRecord& r = m.Current();
+    SetStatusText(m.Settings.QuestionFile + QStringLiteral(" 番号：") + QString::number(r.Number) +
+                  QStringLiteral(" 正解数：") + QString::number(r.CorrectCount) +
+                  QStringLiteral(" 誤答数：") + QString::number(r.WrongCount));
+}
+
+void frmMain::ShowCurrentQuestion()
+{
+    if (m.QuestionLineCount < 1) {
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    }
+    if (m.EligibleCount < 1) {
+        LabelCHK->setText(Messages::NothingToShow);
+        return;
+    }
+    Anser->clear();
+    Quest->clear();
+    LabelCHK->clear();
+    Label3->hide();
+    Label4->hide();
+    ApplyFonts();
+    if (StartMove(m) == MoveResult::PastEnd) {
+        LabelCHK->setText(Messages::NoMoreQuestions);
+        return;
+    }
+    const QuestionRecord& r = m.Current();
+    if (!HasTab(r.Text))
+        return;
+    switch (m.Settings.OperationMode) {
+    case 0:
+        RemoveWordButtons();
+        Quest->setText(JapanesePart(r.Text));
+        BuildWordButtons(m.Current().Text);
+        BClear->show();
+        BGiveup->show();
+        WriteQuestionStatus();
+        break;
+    case 1:
+    case 2:
+        Quest->setText(m.Settings.OperationMode == 1 ? JapanesePart(r.Text) : EnglishPart(r.Text));
+        BClear->hide();
+        BGiveup->hide();
+        RemoveWordButtons();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::BStart_Click()
+{
+    ShowCurrentQuestion();
+}
+
+// Puts the record that Next or Back found on the screen.
+void frmMain::ShowRecord()
+{
+    const QuestionRecord& r = m.Current();
+    Quest->setText(JapanesePart(r.Text));
+    LabelCHK->clear();
+    Anser->clear();
+    Text1->setText(QString::number(m.CurrentNumber));
+    switch (m.Settings.OperationMode) {
+    case 0:
+        BuildWordButtons(m.Current().Text);
+        WriteQuestionStatus();
+        break;
+    case 2:
+        Quest->setText(EnglishPart(r.Text));
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::BNext_Click()
+{
+    if (m.EligibleCount < 1) {
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    }
+    Label3->hide();
+    Label4->hide();
+    const MoveResult result = NextMove(m, ParseInt16(Text2->text()));
+    switch (result) {
+    case MoveResult::AtLimit:
+        LabelCHK->setText(Messages::LastQuestion);
+        return;
+    case MoveResult::Exhausted:
+        LabelCHK->setText(Messages::AllAsked);
+        return;
+    case MoveResult::PastEnd:
+        RemoveWordButtons();
+        LabelCHK->setText(Messages::NoMoreQuestions);
+        return;
+    case MoveResult::Found:
+        RemoveWordButtons();
+        ShowRecord();
+        return;
+    default:
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    }
+}
+
+void frmMain::BBack_Click()
+{
+    if (m.EligibleCount < 1) {
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    }
+    Label3->hide();
+    Label4->hide();
+    switch (BackMove(m)) {
+    case MoveResult::AtFirst:
+        LabelCHK->setText(Messages::FirstQuestion);
+        return;
+    case MoveResult::NoneBefore:
+        LabelCHK->setText(Messages::NoneBefore);
+        return;
+    case MoveResult::Found:
+        RemoveWordButtons();
+        ShowRecord();
+        return;
+    default:
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    }
+}
+
+void frmMain::Text2_Change()
+{
+    const QString text = Text2->text().trimmed();
+    bool numeric = false;
+    text.toDouble(&numeric);
+    if (text.isEmpty() || !numeric)
+        return;
+    Text1->setText(QStringLiteral("1"));
+    m.CurrentNumber = 1;
+}
+
+void frmMain::JudgeAnswer()
+{
+    switch (JudgeRefusalFor(m.QuestionLineCount, m.WordButtonCount, m.Settings.OperationMode,
+                            !Quest->text().isEmpty())) {
+    case JudgeRefusal::NoFile:
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    case JudgeRefusal::NoWordButtons:
+        LabelCHK->setText(Messages::ShowWordButtons);
+        return;
+    case JudgeRefusal::NoQuestion:
+        LabelCHK->setText(Messages::ShowQuestion);
+        return;
+    case JudgeRefusal::None:
+        break;
+    }
+    const AppSettings& s = m.Settings;
+    if (s.OperationMode == 0) {
+        ShuffleStrings(m.CorrectMessageCount, m.CorrectMessages);
+        ShuffleStrings(m.WrongMessageCount, m.WrongMessages);
+        const bool correct = IsCorrectAnswer(AnswerText(), m.Current().Text);
+        const int show = correct ? s.ShowCorrectMessage : s.ShowWrongMessage;
+        const int count = correct ? m.CorrectMessageCount : m.WrongMessageCount;
+        const QStringList& messages = correct ? m.CorrectMessages : m.WrongMessages;
+        if (show != 1)
+            LabelCHK->clear();
+        else if (count > 0 && messages.size() > 1)
+            LabelCHK->setText(messages[1]);
+        if (QuestionRecord* r = m.CurrentRecord())
+            RaiseCounter(correct ? r->CorrectCount : r->WrongCount);
+    } else if (s.OperationMode == 1) {
+        Anser->setPlainText(EnglishPart(m.Current().Text));
+    }
+}
+
+void frmMain::BCheck_Click()
+{
+    JudgeAnswer();
+}
+
+void frmMain::BGiveup_Click()
+{
+    if (m.QuestionLineCount < 1) {
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    }
+    ShuffleStrings(m.GiveupMessageCount, m.GiveupMessages);
+    RemoveWordButtons();
+    Label3->show();
+    Label4->setText(AnswerText());
+    Label4->show();
+    Anser->setPlainText(EnglishPart(m.Current().Text));
+    if (m.Settings.ShowGiveupMessage == 1 && m.GiveupMessageCount > 0 &&
+        m.GiveupMessages.size() > 1)
+        LabelCHK->setText(m.GiveupMessages[1]);
+}
+
+void frmMain::Mazeru_Click()
+{
+    if (m.QuestionLineCount < 1) {
+        LabelCHK->setText(Messages::NoQuestionFile);
+        return;
+    }
+    // The counters are saved before the order changes; a failed save stops here
+    // so the user learns of it.
+    if (!SaveHistoryOrSay())
+        return;
+    ShuffleQuestions(m.QuestionLineCount, m.QuestionTable);
+    LabelCHK->setText(Messages::Shuffled);
+    m.CurrentIndex = 1;
+    m.CurrentNumber = 1;
+    Text1->setText(QStringLiteral("1"));
+    RemoveWordButtons();
+    Quest->clear();
+    Anser->clear();
+    if (m.Settings.OperationMode == 0) {
+        ShowCurrentQuestion();
+        BStart->hide();
+    }
+}
+
+bool frmMain::SaveHistoryOrSay()
+{
+    if (SaveHistory(m.IniPath, m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount,
+                    m.IniLines, m.IniLineCount))
+        return true;
+    LabelCHK->setText(Messages::IniNotWritten);
+    return false;
+}
+
+bool frmMain::WriteSettingsOrSay()
+{
+    if (WriteSettings(m.IniPath, m.Settings, m.IniLines, m.IniLineCount))
+        return true;
+    LabelCHK->setText(Messages::IniNotWritten);
+    return false;
+}
+
+bool frmMain::ClearHistoryOrSay()
+{
+    if (ClearHistory(m.IniPath, m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount,
+                     m.IniLines, m.IniLineCount))
+        return true;
+    LabelCHK->setText(Messages::IniNotWritten);
+    return false;
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "app/Module1.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class DialogSeam;
+class Options;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSettings;
+class QStatusBar;
+class QTextEdit;
+
+// Sets the look every window of the program shares: a style that draws button
+// faces in their colour, and an installed Japanese Gothic face for the design
+// face. Call once after the QApplication exists.
+void PrepareApplication();
+
+// The main window. Its controls carry the names every part of the program uses;
+// the handlers ask the core what to do and then set captions, texts and
+// visibility.
+class frmMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // state is the process-wide state, store the per-user settings store (window
+    // geometry), dialogs the seam for every modal prompt. state.IniPath must name
+    // english.ini.
+    frmMain(Module1& state, QSettings& store, DialogSeam& dialogs, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The load step: place the window, read english.ini, apply the settings and,
+    // in word-button mode, show the first question. Run once, before showing.
+    void Load();
+
+    // Shared procedures.
+    void ApplySettings();
+    void CollectOptions(const Options& dialog);
+    void ShowCurrentQuestion();
+    void JudgeAnswer();
+    void BuildWordButtons(const QString& text);
+    void RemoveWordButtons();
+    // SaveHistory of the loaded question file; on failure LabelCHK says so.
+    bool SaveHistoryOrSay();
+    // WriteSettings; on failure LabelCHK says so.
+    bool WriteSettingsOrSay();
+    // ClearHistory; on failure LabelCHK says so.
+    bool ClearHistoryOrSay();
+
+    // Event handlers, named by control and event.
+    void BStart_Click();
+    void BNext_Click();
+    void BBack_Click();
+    void BCheck_Click();
+    void BGiveup_Click();
+    void BClear_Click();
+    void BExit_Click();
+    void Words_Click(int index);
+    void Text2_Change();
+    void Mazeru_Click();
+    void mnuFileOpen_Click();
+    void mnuFileExit_Click();
+    void FileSetting_Click();
+
+    Module1& State() { return m; }
+    DialogSeam& Dialogs() { return dialogs; }
+    Options* OptionsWindow() const;
+    QString StatusText() const;
+    void SetStatusText(const QString& text);
+
+    // Runs a user command unless another one is still running (a long load lets
+    // the window paint); then it runs right after that one ends, never inside it.
+    void Handle(std::function<void()> command);
+
+    // Controls.
+    QLabel* Quest = nullptr;
+    QLabel* Label1 = nullptr;
+    QTextEdit* Anser = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* LabelCHK = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    std::vector<QPushButton*> Words; // element 0 is the hidden template
+    QPushButton* BStart = nullptr;
+    QPushButton* BCheck = nullptr;
+    QPushButton* BNext = nullptr;
+    QPushButton* BBack = nullptr;
+    QPushButton* BClear = nullptr;
+    QPushButton* BGiveup = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QPushButton* BExit = nullptr;
+    QStatusBar* sbStatusBar = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* Mazeru = nullptr;
+    QAction* FileSetting = nullptr;
+    QAction* mnuFileExit = nullptr;
+
+signals:
+    // The user asked to end the program and the history is safe.
+    void Exited();
+
+protected:
+    // The unload step: other windows closed, geometry stored unless minimized.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenu();
+    void ApplyFonts();
+    void ShowRecord();
+    void WriteQuestionStatus();
+    void Exit();
+    QString AnswerText() const;
+
+    Module1& m;
+    QSettings& store;
+    DialogSeam& dialogs;
+    QWidget* client = nullptr;
+    QLabel* statusText = nullptr;
+    QPointer<Options> optionsWindow;
+    bool busy = false;
+    std::vector<std::function<void()>> deferred;
+};
+
+// The texts the window says in LabelCHK.
+namespace Messages {
+inline const QString NoQuestionFile = QStringLiteral("問題ファイルを読み込んでください。");
+inline const QString NothingToShow =
+    QStringLiteral("現在のオプションでは表示できる問題が有りません。");
+inline const QString NoMoreQuestions = QStringLiteral("これ以上問題はありません");
+inline const QString LastQuestion = QStringLiteral("ここが最後の問題です。");
+inline const QString AllAsked = QStringLiteral("もうこれ以上問題がありません");
+inline const QString FirstQuestion = QStringLiteral("ここが最初の問題です。");
+inline const QString NoneBefore = QStringLiteral("ここ以前には表示できる問題が有りません。");
+inline const QString Loaded = QStringLiteral("問題ファイルを読込ました。");
+inline const QString Shuffled = QStringLiteral("出題順を並べ替えました。");
+inline const QString ShowWordButtons = QStringLiteral("単語ボタンを表示してください。");
+inline const QString ShowQuestion = QStringLiteral("問題文を表示してください。");
+inline const QString QuestionFileMissing =
+    QStringLiteral("オプションで指定の問題ファイルがありません。");
+inline const QString NoIniFile = QStringLiteral("イニシャルファイルが読み込めませんでした。");
+inline const QString SetUpOptions =
+    QStringLiteral("ﾌｧｲﾙ･ｵﾌﾟｼｮﾝでｵﾌﾟｼｮﾝを設定後、更新をしてください。");
+inline const QString QuestionFileTooBig =
+    QStringLiteral("問題ファイルが大きすぎます（32766行・1行32767文字まで）。");
+inline const QString IniNotWritten = QStringLiteral("english.iniに書き込めませんでした。");
+inline const QString ExitNotSaved = QStringLiteral("履歴を保存できず、終了を中止しました。");
+} // namespace Messages

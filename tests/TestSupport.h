@@ -1,0 +1,208 @@
+#pragma once
+
+#include "app/Module1.h"
+#include "ui/DialogSeam.h"
+#include "ui/frmMain.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QProcess>
+#include <QSettings>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <csignal>
+#include <deque>
+#include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Writes bytes to a file, creating it.
+inline void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+}
+
+inline QByteArray ReadBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+// Lines joined with CR LF, each ended by one, UTF-8.
+inline QByteArray CrLf(const QStringList& lines)
+{
+    QByteArray out;
+    for (const QString& l : lines)
+        out += l.toUtf8() + "\r\n";
+    return out;
+}
+
+// A list indexed from 1, as the program keeps them.
+inline QStringList FromOne(QStringList lines)
+{
+    lines.prepend(QString());
+    return lines;
+}
+
+// The 17 settings lines with the given question file and modes.
+inline QStringList SettingsFor(const QString& questionFile, int operationMode = 0,
+                               int displayMode = 0, const QStringList& messageFiles = {})
+{
+    QStringList s = {" 0 ", " 0 ", " 0 ", " 0 ", " 0 ", questionFile};
+    for (int i = 0; i < 3; ++i)
+        s << messageFiles.value(i);
+    s << ""
+      << ""
+      << ""
+      << ""
+      << ""
+      << "";
+    s << QStringLiteral(" %1 ").arg(operationMode) << QStringLiteral(" %1 ").arg(displayMode);
+    return s;
+}
+
+// Makes a folder (and, when given, a file in it) refuse writes for as long as it
+// lives: by permissions, or for root by the immutable attribute, or failing both
+// by a file size limit of 0 for the whole process.
+class WriteBlock
+{
+public:
+    explicit WriteBlock(const QString& dir, const QString& file = QString())
+        : dir_(dir), file_(file)
+    {
+        ::chmod(qPrintable(dir_), 0555);
+        if (!file_.isEmpty())
+            ::chmod(qPrintable(file_), 0444);
+        if (blocked())
+            return;
+        QProcess::execute("chattr", file_.isEmpty() ? QStringList{"+i", dir_}
+                                                    : QStringList{"+i", dir_, file_});
+        immutable_ = true;
+        if (blocked())
+            return;
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit none = old_;
+        none.rlim_cur = 0;
+        ::setrlimit(RLIMIT_FSIZE, &none);
+        limited_ = true;
+    }
+    ~WriteBlock()
+    {
+        if (limited_)
+            ::setrlimit(RLIMIT_FSIZE, &old_);
+        if (immutable_)
+            QProcess::execute("chattr", file_.isEmpty() ? QStringList{"-i", dir_}
+                                                        : QStringList{"-i", dir_, file_});
+        ::chmod(qPrintable(dir_), 0755);
+        if (!file_.isEmpty())
+            ::chmod(qPrintable(file_), 0644);
+    }
+    WriteBlock(const WriteBlock&) = delete;
+    WriteBlock& operator=(const WriteBlock&) = delete;
+
+private:
+    bool blocked() const
+    {
+        const QString probe = dir_ + "/.probe";
+        const int fd = ::open(qPrintable(probe), O_WRONLY | O_CREAT, 0644);
+        if (fd >= 0) {
+            ::close(fd);
+            ::unlink(qPrintable(probe));
+            return false;
+        }
+        return true;
+    }
+    QString dir_, file_;
+    bool immutable_ = false;
+    bool limited_ = false;
+    rlimit old_{};
+};
+
+// Answers the program's modal prompts from queues a test fills.
+class ScriptedDialogs : public DialogSeam
+{
+public:
+    std::deque<QString> files;
+    std::deque<std::optional<QFont>> fonts;
+    std::deque<bool> confirms;
+    QStringList asked; // titles and prompts, in order
+    QFont lastFontPreset;
+
+    QString OpenFileName(QWidget*, const QString& title, const QString& filter) override
+    {
+        asked << title + QLatin1Char('|') + filter;
+        if (files.empty())
+            return {};
+        QString f = files.front();
+        files.pop_front();
+        return f;
+    }
+    std::optional<QFont> ChooseFont(QWidget*, const QFont& preset) override
+    {
+        lastFontPreset = preset;
+        asked << QStringLiteral("font");
+        if (fonts.empty())
+            return std::nullopt;
+        auto f = fonts.front();
+        fonts.pop_front();
+        return f;
+    }
+    bool ConfirmOkCancel(QWidget*, const QString& title, const QString& text) override
+    {
+        asked << title + QLatin1Char('|') + text;
+        if (confirms.empty())
+            return false;
+        bool b = confirms.front();
+        confirms.pop_front();
+        return b;
+    }
+};
+
+// A program directory, a settings store and a main window built on them, as the
+// program would have them. A new window on the same directory is a restart.
+struct Program
+{
+    QTemporaryDir dir;
+    std::unique_ptr<QSettings> store;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Module1> state;
+    std::unique_ptr<frmMain> window;
+
+    Program()
+    {
+        store = std::make_unique<QSettings>(dir.filePath("store.ini"), QSettings::IniFormat);
+    }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QString ini() const { return path("english.ini"); }
+
+    void writeIni(const QStringList& lines) { WriteBytes(ini(), CrLf(lines)); }
+    QString writeQuestions(const QString& name, const QStringList& lines)
+    {
+        WriteBytes(path(name), CrLf(lines));
+        return path(name);
+    }
+
+    // Builds a fresh window (dropping any earlier one) and runs its load step.
+    frmMain& start()
+    {
+        window.reset();
+        state = std::make_unique<Module1>();
+        state->IniPath = ini();
+        window = std::make_unique<frmMain>(*state, *store, dialogs);
+        window->Load();
+        return *window;
+    }
+    Module1& m() { return *state; }
+};

@@ -1,0 +1,366 @@
+// The study history in english.ini: finding a file's section, restoring it,
+// saving it in place and clearing it, without ever touching another section.
+#include "TestSupport.h"
+#include "answer/Shuffle.h"
+#include "quiz/Selection.h"
+#include "store/History.h"
+#include "store/TextFile.h"
+
+#include <QtTest>
+
+namespace {
+
+QStringList Section(const QString& path, const QStringList& records, int questions, int total)
+{
+    QStringList s{"History (", "0: " + path, "1: " + QString::number(questions),
+                  "2: " + QString::number(total)};
+    for (const QString& r : records)
+        s << "3: " + r;
+    s << ")History";
+    return s;
+}
+
+// Three lines: two questions around an empty line; lengths 5 and 3.
+const QStringList ThreeLines{"ab\tcd", "", "x\ty"};
+
+QuestionList Table(const QStringList& lines)
+{
+    QuestionList t;
+    BuildQuestionRecords(FromOne(lines), int(lines.size()), t);
+    return t;
+}
+
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nthField_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("marker") << "3: 1 1 5 0 2 0" << 1 << "3:";
+        QTest::newRow("second keeps blank") << "3: 1 1 5 0 2 0" << 2 << " 1";
+        QTest::newRow("last") << "3: 1 1 5 0 2 7" << 7 << " 7";
+        QTest::newRow("past the end") << "3: 1 1" << 5 << "";
+        QTest::newRow("double blank") << "3:  1" << 2 << " ";
+    }
+    void nthField()
+    {
+        QFETCH(QString, line);
+        QFETCH(int, n);
+        QFETCH(QString, field);
+        QCOMPARE(NthField(line, n), field);
+    }
+
+    // A section is a file's only when the whole path after "0: " is the same
+    // under the text comparison; letter case does not count.
+    void sectionMatch_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("same") << "/q/a.txt"
+                              << "/q/a.txt" << true;
+        QTest::newRow("other case") << "/Q/A.TXT"
+                                    << "/q/a.txt" << true;
+        QTest::newRow("full width") << QStringLiteral("/ｑ/a.txt") << "/q/a.txt" << true;
+        QTest::newRow("prefix of another path") << "/q/a.txt.old"
+                                                << "/q/a.txt" << false;
+        QTest::newRow("empty path") << "/q/a.txt"
+                                    << "" << false;
+        QTest::newRow("other folder, same name") << "/r/a.txt"
+                                                 << "/q/a.txt" << false;
+    }
+    void sectionMatch()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, wanted);
+        QFETCH(bool, found);
+        const QStringList lines = FromOne(SettingsFor("x") + Section(stored, {}, 0, 0));
+        QCOMPARE(FindSection(lines, int(lines.size() - 1), wanted).start > 0, found);
+    }
+
+    void sectionWithoutClosingLineIsBounded()
+    {
+        const QStringList file =
+            SettingsFor("x") +
+            QStringList{"History (", "0: /q/a.txt", "1: 1", "2: 5", "3: 1 1 5 0 1 0"} +
+            Section("/q/b.txt", {"1 1 3 0 0 0"}, 1, 3);
+        const QStringList lines = FromOne(file);
+        const SectionBounds b = FindSection(lines, int(file.size()), "/q/a.txt");
+        QCOMPARE(b.start, 18);
+        QCOMPARE(b.end, 22); // up to the next section, not into it
+        const SectionBounds last = FindSection(lines, int(file.size()), "/q/b.txt");
+        QCOMPARE(last.end, int(file.size()));
+    }
+
+    void merge_data()
+    {
+        QTest::addColumn<QStringList>("section");
+        QTest::addColumn<bool>("hasSection");
+        QTest::addColumn<QList<int>>("correct");
+        QTest::addColumn<QList<int>>("wrong");
+        const QStringList good{"1 1 5 4 2 1", "2 0 0 0 0 0", "3 2 3 0 0 3"};
+        QTest::newRow("matching") << Section("/q/a.txt", good, 2, 8) << true << QList<int>{2, 0, 0}
+                                  << QList<int>{1, 0, 3};
+        QTest::newRow("count differs") << Section("/q/a.txt", good, 3, 8) << true
+                                       << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("total differs") << Section("/q/a.txt", good, 2, 9) << true
+                                       << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("no section") << Section("/q/other.txt", good, 2, 8) << false
+                                    << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("short section") << Section("/q/a.txt", {"1 1 5 0 4 0"}, 2, 8) << true
+                                       << QList<int>{4, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("record with too few fields")
+            << Section("/q/a.txt", {"1 1 5 0 4 0", "2 0", "3 2 3 0 1 1"}, 2, 8) << true
+            << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("not a number")
+            << Section("/q/a.txt", {"1 1 5 0 x 0", "2 0 0 0 0 0", "3 2 3 0 1 1"}, 2, 8) << true
+            << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("counter out of range")
+            << Section("/q/a.txt", {"1 1 5 0 40000 0", "2 0 0 0 0 0", "3 2 3 0 1 1"}, 2, 8) << true
+            << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("fingerprint not a number")
+            << Section("/q/a.txt", good, 2, 8).replaceInStrings("2: 8", "2: eight") << true
+            << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+    }
+    // The merge reads only its own section and trusts no damaged line.
+    void merge()
+    {
+        QFETCH(QStringList, section);
+        QFETCH(bool, hasSection);
+        QFETCH(QList<int>, correct);
+        QFETCH(QList<int>, wrong);
+        const QStringList ini =
+            FromOne(SettingsFor("/q/a.txt") + section + Section("/q/z.txt", {"9 9 9 9 9 9"}, 1, 9));
+        QuestionList t = Table(ThreeLines);
+        QCOMPARE(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", t, 3), hasSection);
+        for (int i = 1; i <= 3; ++i) {
+            QCOMPARE(t[i].CorrectCount, correct[i - 1]);
+            QCOMPARE(t[i].WrongCount, wrong[i - 1]);
+        }
+    }
+
+    void saveAppendsThenReplacesInPlace()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        const QStringList before = Section("/q/first.txt", {"1 1 4 0 1 1"}, 1, 4);
+        const QStringList after = Section("/q/last.txt", {"1 1 2 0 0 5"}, 1, 2);
+        const QStringList settings = SettingsFor("/q/a.txt");
+        WriteBytes(ini, CrLf(settings + before));
+        QuestionList t = Table(ThreeLines);
+        QStringList lines;
+        int count = 0;
+        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 3, lines, count));
+        QCOMPARE(ReadBytes(ini),
+                 CrLf(settings + before +
+                      Section("/q/a.txt", {"1 1 5 0 0 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8)));
+
+        // Another section after it; then save again with new counts.
+        WriteBytes(ini, ReadBytes(ini) + CrLf(after));
+        t[3].CorrectCount = 2;
+        t[1].WrongCount = 1;
+        t[1].Reserved = 4;
+        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 3, lines, count));
+        const QStringList expected =
+            settings + before +
+            Section("/q/a.txt", {"1 1 5 4 0 1", "2 0 0 0 0 0", "3 2 3 0 2 0"}, 2, 8) + after;
+        QCOMPARE(ReadBytes(ini), CrLf(expected));
+        QCOMPARE(lines, FromOne(expected)); // the lines in memory are the file's
+        QCOMPARE(count, int(expected.size()));
+    }
+
+    // A section that lost its closing line is replaced whole and the file does
+    // not grow by copies of itself.
+    void saveOverOpenSectionDoesNotGrow()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        const QStringList tail = Section("/q/b.txt", {"1 1 3 0 0 0"}, 1, 3);
+        WriteBytes(ini,
+                   CrLf(SettingsFor("/q/a.txt") +
+                        QStringList{"History (", "0: /q/a.txt", "1: 2", "2: 8", "3: 1 1 5 0 1 0"} +
+                        tail));
+        QuestionList t = Table(ThreeLines);
+        QStringList lines;
+        int count = 0;
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(SaveHistory(ini, "/q/a.txt", t, 3, lines, count));
+        QCOMPARE(ReadBytes(ini),
+                 CrLf(SettingsFor("/q/a.txt") +
+                      Section("/q/a.txt", {"1 1 5 0 0 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8) +
+                      tail));
+    }
+
+    void saveOfEmptyPathTouchesNoOtherSection()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        const QStringList file = SettingsFor("") + Section("/q/a.txt", {"1 1 5 0 3 0"}, 1, 5);
+        WriteBytes(ini, CrLf(file));
+        QStringList lines;
+        int count = 0;
+        QVERIFY(SaveHistory(ini, "", QuestionList(1), 0, lines, count));
+        QCOMPARE(ReadBytes(ini), CrLf(file + Section("", {}, 0, 0)));
+    }
+
+    void saveCreatesMissingFile()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        QuestionList t = Table({"a\tb"});
+        QStringList lines;
+        int count = -1;
+        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 1, lines, count));
+        QCOMPARE(ReadBytes(ini), CrLf(Section("/q/a.txt", {"1 1 3 0 0 0"}, 1, 3)));
+    }
+
+    void saveSkippedForMissingQuestionFile()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        WriteBytes(ini, "keep\r\n");
+        QStringList lines;
+        int count = 0;
+        QVERIFY(SaveHistory(ini, "/q/a.txt", QuestionList(1), -1, lines, count));
+        QCOMPARE(ReadBytes(ini), QByteArray("keep\r\n"));
+    }
+
+    // A shuffled table is written in line order, and it comes back.
+    void shuffledTableSavedInLineOrder()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        QStringList questions;
+        for (int i = 1; i <= 30; ++i)
+            questions << QStringLiteral("w%1\tj").arg(i);
+        QuestionList t = Table(questions);
+        for (int i = 1; i <= 30; ++i)
+            t[i].CorrectCount = i;
+        ShuffleQuestions(30, t);
+        QStringList lines;
+        int count = 0;
+        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 30, lines, count));
+        for (int k = 1; k <= 30; ++k)
+            QVERIFY(lines[4 + k].startsWith(QStringLiteral("3: %1 %1 ").arg(k)));
+        QuestionList back = Table(questions);
+        QVERIFY(MergeHistory(lines, count, "/q/a.txt", back, 30));
+        for (int i = 1; i <= 30; ++i)
+            QCOMPARE(back[i].CorrectCount, i);
+    }
+
+    void clear()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        const QStringList settings = SettingsFor("/q/a.txt");
+        const QStringList other = Section("/q/b.txt", {"1 1 3 0 2 2"}, 1, 3);
+        const QStringList mine =
+            Section("/Q/A.TXT", {"1 1 5 0 1 1", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8);
+        WriteBytes(ini, CrLf(settings + other + mine + other));
+        QuestionList t = Table(ThreeLines);
+        t[1].CorrectCount = 3;
+        t[1].WrongCount = 2;
+        t[1].Reserved = 9;
+        QStringList lines;
+        int count = 0;
+        QVERIFY(ClearHistory(ini, "/q/a.txt", t, 3, lines, count));
+        QCOMPARE(ReadBytes(ini), CrLf(settings + other + other));
+        QCOMPARE(t[1].CorrectCount, 0);
+        QCOMPARE(t[1].WrongCount, 0);
+        QCOMPARE(t[1].Reserved, 9);
+
+        // Without a section the file stays byte for byte.
+        const QByteArray now = ReadBytes(ini);
+        QVERIFY(ClearHistory(ini, "/q/never.txt", t, 3, lines, count));
+        QCOMPARE(ReadBytes(ini), now);
+    }
+
+    // A file or folder that cannot be written keeps the old english.ini byte for
+    // byte, and the caller learns it.
+    void failedWritesLeaveFile_data()
+    {
+        QTest::addColumn<bool>("fileOnly");
+        QTest::addColumn<bool>("clear");
+        QTest::newRow("read-only file, save") << true << false;
+        QTest::newRow("read-only folder, save") << false << false;
+        QTest::newRow("read-only folder, clear") << false << true;
+    }
+    void failedWritesLeaveFile()
+    {
+        QFETCH(bool, fileOnly);
+        QFETCH(bool, clear);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        const QByteArray old =
+            CrLf(SettingsFor("/q/a.txt") +
+                 Section("/q/a.txt", {"1 1 5 0 1 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8));
+        WriteBytes(ini, old);
+        QuestionList t = Table(ThreeLines);
+        t[1].CorrectCount = 5;
+        QStringList lines;
+        int count = 0;
+        bool ok = true;
+        {
+            WriteBlock block(dir.path(), fileOnly ? ini : QString());
+            ok = clear ? ClearHistory(ini, "/q/a.txt", t, 3, lines, count)
+                       : SaveHistory(ini, "/q/a.txt", t, 3, lines, count);
+        }
+        QVERIFY(!ok);
+        QCOMPARE(ReadBytes(ini), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"english.ini"});
+    }
+
+    // A file that exists but cannot be read is never replaced by one built from
+    // nothing.
+    void unreadableFileIsNotOverwritten()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        QDir(dir.path()).mkdir("english.ini");
+        QStringList lines;
+        int count = 0;
+        QVERIFY(!SaveHistory(ini, "/q/a.txt", Table(ThreeLines), 3, lines, count));
+        QVERIFY(QFileInfo(ini).isDir());
+    }
+
+    // Editing a question without changing its length keeps the history; adding a
+    // word starts it afresh.
+    void fingerprint()
+    {
+        const QStringList ini =
+            FromOne(Section("/q/a.txt", {"1 1 5 0 3 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8));
+        QuestionList same = Table({"ab\tcX", "", "x\ty"});
+        QVERIFY(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", same, 3));
+        QCOMPARE(same[1].CorrectCount, 3);
+        QuestionList longer = Table({"ab c\tcd", "", "x\ty"});
+        QVERIFY(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", longer, 3));
+        QCOMPARE(longer[1].CorrectCount, 0);
+    }
+
+    // More than 32767 lines of english.ini are kept whole.
+    void largeIniIsNeverCut()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        QStringList big;
+        for (int i = 1; i <= 40000; ++i)
+            big << QStringLiteral("w%1\tj").arg(i);
+        QuestionList t = Table(big);
+        QStringList lines;
+        int count = 0;
+        QVERIFY(SaveHistory(ini, "/q/big.txt", t, 40000, lines, count));
+        QVERIFY(SaveHistory(ini, "/q/small.txt", Table(ThreeLines), 3, lines, count));
+        ReadTextFile(ini, lines, count);
+        QCOMPARE(count, 40005 + 8);
+        QCOMPARE(lines[count], QString(")History"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "test_history.moc"

@@ -1,0 +1,173 @@
+// The reader every text file goes through, and the question records built from it.
+#include "TestSupport.h"
+#include "store/Questions.h"
+#include "store/TextFile.h"
+
+#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+class TestTextFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("lone CR") << QByteArray("a\rb") << QStringList{"a", "b"};
+        QTest::newRow("lone LF") << QByteArray("a\nb\n") << QStringList{"a", "b"};
+        QTest::newRow("mixed") << QByteArray("a\r\r\nb\nc") << QStringList{"a", "", "b", "c"};
+        QTest::newRow("empty line kept") << QByteArray("a\r\n\r\nb") << QStringList{"a", "", "b"};
+        QTest::newRow("final line without end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+        QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("NUL bytes")
+            << QByteArray("a\0b\r\nc", 6) << QStringList{QString("a") + QChar(0) + "b", "c"};
+    }
+    void lineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("f.txt"), bytes);
+        QStringList read{"old"};
+        int count = 99;
+        QCOMPARE(ReadTextFile(dir.filePath("f.txt"), read, count), ReadStatus::Ok);
+        QCOMPARE(count, lines.size());
+        QCOMPARE(read, FromOne(lines));
+    }
+
+    // Whatever cannot be read as a file gives -1 and leaves the list alone; a
+    // FIFO or a device is never opened, so nothing blocks or reads forever.
+    void notAFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::newRow("missing") << "missing" << int(ReadStatus::Missing);
+        QTest::newRow("empty path") << "empty" << int(ReadStatus::Missing);
+        QTest::newRow("folder") << "folder" << int(ReadStatus::Unreadable);
+        QTest::newRow("fifo") << "fifo" << int(ReadStatus::Unreadable);
+        QTest::newRow("dev zero") << "devzero" << int(ReadStatus::Unreadable);
+        QTest::newRow("symlink loop") << "loop" << int(ReadStatus::Missing);
+        QTest::newRow("no permission") << "noperm" << int(ReadStatus::Unreadable);
+    }
+    void notAFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        QString path = dir.filePath("x");
+        if (kind == "empty")
+            path.clear();
+        else if (kind == "folder")
+            QDir(dir.path()).mkdir("x");
+        else if (kind == "fifo")
+            QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
+        else if (kind == "devzero")
+            path = "/dev/zero";
+        else if (kind == "loop") {
+            QCOMPARE(symlink(qPrintable(dir.filePath("y")), qPrintable(path)), 0);
+            QCOMPARE(symlink(qPrintable(path), qPrintable(dir.filePath("y"))), 0);
+        } else if (kind == "noperm") {
+            if (geteuid() == 0)
+                QSKIP("root reads every file");
+            WriteBytes(path, "a\r\n");
+            chmod(qPrintable(path), 0);
+        }
+        QStringList lines = FromOne({"kept"});
+        int count = 1;
+        QCOMPARE(int(ReadTextFile(path, lines, count)), status);
+        QCOMPARE(count, -1);
+        QCOMPARE(lines, FromOne({"kept"}));
+    }
+
+    // Files from a Japanese Windows system and files written here read alike.
+    void encodings_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray sjis =
+            "I am fine.\x09\x8E\x84\x82\xCD\x8C\xB3\x8B\x43\x82\xC5\x82\xB7\x81\x42\r\n"
+            "\xB6\xC0\xB6\xC5\x87\x40\r\n";
+        const QByteArray utf8 = QStringLiteral("I am fine.\t私は元気です。\r\nｶﾀｶﾅ①\r\n").toUtf8();
+        QTest::newRow("Shift_JIS") << sjis;
+        QTest::newRow("UTF-8") << utf8;
+        QTest::newRow("UTF-8 with BOM") << QByteArray("\xEF\xBB\xBF") + utf8;
+    }
+    void encodings()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("q.txt"), bytes);
+        QStringList lines;
+        int count = 0;
+        ReadTextFile(dir.filePath("q.txt"), lines, count);
+        QCOMPARE(lines,
+                 FromOne({QStringLiteral("I am fine.\t私は元気です。"), QStringLiteral("ｶﾀｶﾅ①")}));
+        QuestionList table;
+        BuildQuestionRecords(lines, count, table);
+        QCOMPARE(table[1].Length, 18);
+        QCOMPARE(SumQuestionLengths(table, count), 23);
+    }
+
+    // Broken bytes never stop the reader; each line is still one record.
+    void invalidBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("bad Shift_JIS") << QByteArray("a\x81\r\n\xFF\xFE\x80\r\nz\x82");
+        QTest::newRow("bad UTF-8") << QByteArray("\xEF\xBB\xBF"
+                                                 "a\xC3\r\n\xFF\r\nz\xE3\x81");
+    }
+    void invalidBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("bad.txt"), bytes);
+        QStringList lines;
+        int count = 0;
+        QCOMPARE(ReadTextFile(dir.filePath("bad.txt"), lines, count), ReadStatus::Ok);
+        QCOMPARE(count, 3);
+        QVERIFY(lines[1].startsWith('a'));
+        QVERIFY(lines[3].startsWith('z'));
+        QVERIFY(lines[3].size() >= 2); // a character cut off at the end is not dropped
+    }
+
+    void questionRecords()
+    {
+        const QStringList lines =
+            FromOne({"I am fine.\t私は元気です。", "", "\tだれ？", "a\tb\tc"});
+        QuestionList table;
+        BuildQuestionRecords(lines, 4, table);
+        QCOMPARE(int(table.size()), 5);
+        const int numbers[] = {1, 0, 2, 3};
+        for (int i = 1; i <= 4; ++i) {
+            QCOMPARE(table[i].LineNo, i);
+            QCOMPARE(table[i].Number, numbers[i - 1]);
+            QCOMPARE(table[i].Text, lines[i]);
+        }
+        QCOMPARE(CountQuestions(table, 4), 3);
+        QCOMPARE(SumQuestionLengths(table, 4), 18 + 4 + 5);
+        QCOMPARE(EnglishPart(table[3].Text), QString());
+        QCOMPARE(JapanesePart(table[4].Text), QString("b\tc"));
+        QCOMPARE(EnglishPart("no tab"), QString("no tab"));
+    }
+
+    void limits()
+    {
+        QStringList lines{QString()};
+        for (int i = 0; i < MaxQuestionLines; ++i)
+            lines << "a\tb";
+        QCOMPARE(CheckQuestionLines(lines, MaxQuestionLines), QuestionFileCheck::Ok);
+        lines << "a\tb";
+        QCOMPARE(CheckQuestionLines(lines, MaxQuestionLines + 1), QuestionFileCheck::TooManyLines);
+        const QStringList longLine =
+            FromOne({QString(MaxLineLength, 'x'), QString(MaxLineLength + 1, 'x')});
+        QCOMPARE(CheckQuestionLines(longLine, 1), QuestionFileCheck::Ok);
+        QCOMPARE(CheckQuestionLines(longLine, 2), QuestionFileCheck::LineTooLong);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTextFile)
+#include "test_textfile.moc"
