@@ -1,0 +1,326 @@
+// Studying on the real window: word buttons, judging, give-up, navigation and
+// the postcard modes.
+#include "TestSupport.h"
+#include "ui/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+QPushButton* Word(frmMain& w, const QString& word)
+{
+    for (size_t i = 1; i < w.Words.size(); ++i) {
+        if (w.Words[i]->property("word").toString() == word)
+            return w.Words[i];
+    }
+    return nullptr;
+}
+
+void Click(QWidget* b)
+{
+    QVERIFY(b);
+    QVERIFY(b->isVisible());
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QString Face(QPushButton* b)
+{
+    return b->palette().color(QPalette::Button).name();
+}
+
+QStringList WordsOnWindow(frmMain& w)
+{
+    QStringList words;
+    for (auto* b : w.centralWidget()->findChildren<QPushButton*>()) {
+        if (b->objectName().startsWith("Words_") && b != w.Words[0])
+            words << b->property("word").toString();
+    }
+    words.sort();
+    return words;
+}
+
+} // namespace
+
+class TestStudyLoop : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Program> p;
+
+    // A window on a question file, with messages on, shown on the screen.
+    frmMain& open(const QStringList& questions, int operationMode = 0,
+                  const QStringList& history = {}, int displayMode = 0)
+    {
+        p = std::make_unique<Program>();
+        const QString q = p->writeQuestions("q.txt", questions);
+        const QString c = p->writeQuestions("c.txt", {"正解です！"});
+        const QString wr = p->writeQuestions("w.txt", {"残念！"});
+        const QString g = p->writeQuestions("g.txt", {"答えを見ましょう。"});
+        QStringList s = SettingsFor(q, operationMode, displayMode, {c, wr, g});
+        s[0] = s[1] = s[2] = " 1 ";
+        if (!history.isEmpty())
+            s << "History ("
+              << "0: " + q << history << ")History";
+        p->writeIni(s);
+        frmMain& w = p->start();
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w))
+            qWarning("window not exposed");
+        return w;
+    }
+
+private slots:
+    void initTestCase() { PrepareApplication(); }
+    void cleanup() { p.reset(); }
+
+    void wordsClickedInOrderAreJudgedCorrect()
+    {
+        frmMain& w = open({"I am fine.\t私は元気です。"});
+        QCOMPARE(w.Quest->text(), QString("私は元気です。"));
+        QCOMPARE(WordsOnWindow(w), (QStringList{" am", " fine.", "I"}));
+        QCOMPARE(p->m().WordButtonCount, 4);
+        QCOMPARE(Word(w, " am")->text(), QString(" am"));
+        QCOMPARE(Face(Word(w, "I")), QString("#c0ffff"));
+        Click(Word(w, "I"));
+        QCOMPARE(Face(Word(w, "I")), QString("#c0c0c0"));
+        Click(Word(w, " am"));
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount, 0);
+        Click(Word(w, " fine."));
+        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
+        QCOMPARE(w.LabelCHK->text(), QString("正解です！"));
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
+        QCOMPARE(p->m().QuestionTable[1].WrongCount, 0);
+    }
+
+    void wrongOrderIsJudgedWrong()
+    {
+        frmMain& w = open({"I am fine.\t私は元気です。"});
+        p->m().Settings.ShowWrongMessage = 0;
+        w.LabelCHK->setText("before");
+        Click(Word(w, " am"));
+        Click(Word(w, "I"));
+        Click(Word(w, " fine."));
+        QCOMPARE(w.Anser->toPlainText(), QString(" amI fine."));
+        QCOMPARE(w.LabelCHK->text(), QString()); // message off: the label is cleared
+        QCOMPARE(p->m().QuestionTable[1].WrongCount, 1);
+    }
+
+    void takingBackCutsTheTail()
+    {
+        frmMain& w = open({"I am fine.\t私は元気です。"});
+        Click(Word(w, "I"));
+        Click(Word(w, " am"));
+        Click(Word(w, "I"));
+        QCOMPARE(w.Anser->toPlainText(), QString("I a"));
+        QCOMPARE(Face(Word(w, "I")), QString("#c0ffff"));
+        // Edited so that a used word no longer occurs: nothing changes.
+        w.Anser->setPlainText("xyz");
+        Click(Word(w, " am"));
+        QCOMPARE(w.Anser->toPlainText(), QString("xyz"));
+        QCOMPARE(Face(Word(w, " am")), QString("#c0c0c0"));
+    }
+
+    void clearMakesEveryWordAvailable()
+    {
+        frmMain& w = open({"I am fine.\t私は元気です。"});
+        Click(Word(w, "I"));
+        Click(Word(w, " am"));
+        w.Label3->show();
+        Click(w.BClear);
+        QCOMPARE(w.Anser->toPlainText(), QString());
+        QCOMPARE(Face(Word(w, "I")), QString("#c0ffff"));
+        QCOMPARE(Face(Word(w, " am")), QString("#c0ffff"));
+        QVERIFY(!w.Label3->isVisible());
+    }
+
+    void nineWordsStartASecondColumn()
+    {
+        frmMain& w = open({"a b c d e f g h i\tJ"});
+        QCOMPARE(p->m().WordButtonCount, 10);
+        QCOMPARE(w.Words[9]->pos(), QPoint(TwipsToPixels(2640), TwipsToPixels(2740)));
+        QCOMPARE(w.Words[8]->pos(), QPoint(TwipsToPixels(440), TwipsToPixels(5540)));
+        QCOMPARE(w.Words[1]->size(), w.Words[0]->size());
+        QVERIFY(w.Words[1]->font().bold());
+        QVERIFY(!w.Words[0]->isVisible());
+    }
+
+    void ampersandIsShownLiterally()
+    {
+        frmMain& w = open({"Tom&Jerry run.\tJ"});
+        QPushButton* b = Word(w, "Tom&Jerry");
+        QVERIFY(b);
+        QCOMPARE(b->text(), QString("Tom&&Jerry"));
+        Click(b);
+        Click(Word(w, " run."));
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
+    }
+
+    void statusBarForRecord12()
+    {
+        QStringList questions, history{"1: 12", "2: 36"};
+        for (int i = 1; i <= 12; ++i) {
+            questions << "a\tb";
+            history << QStringLiteral("3: %1 %1 3 0 %2 0").arg(i).arg(i == 12 ? 3 : 0);
+        }
+        frmMain& w = open(questions, 0, history);
+        for (int i = 0; i < 11; ++i)
+            Click(w.BNext);
+        QCOMPARE(p->m().CurrentIndex, 12);
+        QCOMPARE(w.Text1->text(), QString("12"));
+        QCOMPARE(w.StatusText(), p->path("q.txt") + " 番号：12 正解数：3 誤答数：0");
+    }
+
+    void navigationMessages()
+    {
+        frmMain& w = open({"One.\t一", "", "Two.\t二"});
+        Click(w.BBack);
+        QCOMPARE(w.LabelCHK->text(), QString("ここが最初の問題です。"));
+        Click(w.BNext);
+        QCOMPARE(w.Quest->text(), QString("二"));
+        QCOMPARE(w.Text1->text(), QString("2"));
+        Click(w.BNext);
+        QCOMPARE(w.LabelCHK->text(), QString("これ以上問題はありません"));
+        QCOMPARE(w.Quest->text(), QString("二")); // the previous question stays
+        QCOMPARE(p->m().WordButtonCount, 0);
+        Click(w.BNext);
+        QCOMPARE(w.LabelCHK->text(), QString("もうこれ以上問題がありません"));
+        Click(w.BBack);
+        QCOMPARE(w.Quest->text(), QString("二"));
+        QCOMPARE(p->m().WordButtonCount, 2);
+    }
+
+    void limitRefusalKeepsTheQuestion()
+    {
+        frmMain& w = open({"One.\t一", "Two.\t二", "Three.\t三"});
+        p->m().Settings.LimitQuestionCount = 1;
+        w.Text2->setText("1");
+        w.Anser->setPlainText("typed");
+        Click(w.BNext);
+        QCOMPARE(w.LabelCHK->text(), QString("ここが最後の問題です。"));
+        QCOMPARE(w.Anser->toPlainText(), QString("typed"));
+        QCOMPARE(p->m().WordButtonCount, 2);
+        // Not a number in the box: no limit applies.
+        w.Text2->setText("many");
+        Click(w.BNext);
+        QCOMPARE(w.Quest->text(), QString("二"));
+        w.Text2->setText("99999999");
+        Click(w.BNext);
+        QCOMPARE(w.Quest->text(), QString("三"));
+    }
+
+    void typingANumberRestartsTheCount()
+    {
+        frmMain& w = open({"One.\t一", "Two.\t二"});
+        Click(w.BNext);
+        QCOMPARE(w.Text1->text(), QString("2"));
+        w.Text2->clear();
+        QCOMPARE(w.Text1->text(), QString("2"));
+        QTest::keyClicks(w.Text2, "5");
+        QCOMPARE(w.Text1->text(), QString("1"));
+        QCOMPARE(p->m().CurrentNumber, 1);
+        QTest::keyClicks(w.Text2, "x");
+        QCOMPARE(p->m().CurrentNumber, 1);
+    }
+
+    void giveUpTwice()
+    {
+        frmMain& w = open({"I am fine.\t私は元気です。"});
+        Click(Word(w, "I"));
+        Click(w.BGiveup);
+        QVERIFY(w.Label3->isVisible());
+        QCOMPARE(w.Label4->text(), QString("I"));
+        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
+        QCOMPARE(w.LabelCHK->text(), QString("答えを見ましょう。"));
+        QCOMPARE(p->m().WordButtonCount, 0);
+        Click(w.BGiveup);
+        QCOMPARE(w.Label4->text(), QString("I am fine."));
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount + p->m().QuestionTable[1].WrongCount, 0);
+        Click(w.BClear); // no word buttons: nothing happens
+        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
+    }
+
+    void postcardJapaneseToEnglish()
+    {
+        frmMain& w = open({"I am fine.\t私は元気です。"}, 1);
+        Click(w.BCheck);
+        QCOMPARE(w.LabelCHK->text(), QString("問題文を表示してください。"));
+        Click(w.BStart);
+        QCOMPARE(w.Quest->text(), QString("私は元気です。"));
+        QVERIFY(!w.BClear->isVisible());
+        w.Anser->setPlainText("my guess");
+        Click(w.BCheck);
+        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount, 0);
+        QCOMPARE(w.StatusText(), p->path("q.txt"));
+    }
+
+    void postcardEnglishToJapanese()
+    {
+        frmMain& w = open({"I am fine.\t私は元気です。", "No tab here"}, 2);
+        Click(w.BStart);
+        QCOMPARE(w.Quest->text(), QString("I am fine."));
+        w.JudgeAnswer();
+        QCOMPARE(w.LabelCHK->text(), QString("問題文を表示してください。"));
+        Click(w.BNext);
+        QCOMPARE(w.Quest->text(), QString("No tab here"));
+    }
+
+    // A line without a TAB is all sentence: shown whole, no word buttons, and a
+    // give-up or a reveal shows it whole.
+    void lineWithoutTab()
+    {
+        frmMain& w = open({"One.\t一", "Just words"});
+        Click(w.BNext);
+        QCOMPARE(w.Quest->text(), QString("Just words"));
+        QCOMPARE(p->m().WordButtonCount, 0);
+        w.JudgeAnswer();
+        QCOMPARE(w.LabelCHK->text(), QString("単語ボタンを表示してください。"));
+        Click(w.BGiveup);
+        QCOMPARE(w.Anser->toPlainText(), QString("Just words"));
+        // Start on it: the question area empties and nothing is built.
+        w.ShowCurrentQuestion();
+        QCOMPARE(w.Quest->text(), QString());
+        QCOMPARE(w.Anser->toPlainText(), QString());
+        QCOMPARE(p->m().WordButtonCount, 0);
+    }
+
+    void countersStopAtTheLimit()
+    {
+        frmMain& w = open({"Go.\t行け。"}, 0, {"1: 1", "2: 7", "3: 1 1 7 0 32767 0"});
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount, 32767);
+        Click(Word(w, "Go."));
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount, 32767);
+    }
+
+    void correctMessageWithEmptyListKeepsLabel()
+    {
+        frmMain& w = open({"Go.\t行け。"});
+        p->m().CorrectMessageCount = 0;
+        w.LabelCHK->setText("kept");
+        Click(Word(w, "Go."));
+        QCOMPARE(w.LabelCHK->text(), QString("kept"));
+        QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
+    }
+
+    // A command that arrives while another runs waits for it to end.
+    void commandsNeverNest()
+    {
+        frmMain& w = open({"One.\t一", "Two.\t二"});
+        QStringList order;
+        w.Handle([&] {
+            order << "outer start";
+            w.Handle([&] { order << "inner"; });
+            order << "outer end";
+        });
+        QCOMPARE(order, (QStringList{"outer start", "outer end"}));
+        QTRY_COMPARE(order.size(), 3);
+        QCOMPARE(order.last(), QString("inner"));
+    }
+};
+
+QTEST_MAIN(TestStudyLoop)
+#include "test_studyloop.moc"
