@@ -101,7 +101,8 @@ private slots:
         const int s = int(lines.indexOf("History ("));
         QVERIFY(s >= 18);
         for (int k = 1; k <= 5; ++k)
-            QVERIFY2(lines[s + 3 + k].startsWith(QStringLiteral("3: %1 ").arg(k)), qPrintable(lines[s + 3 + k]));
+            QVERIFY2(lines[s + 3 + k].startsWith(QStringLiteral("3: %1 ").arg(k)),
+                     qPrintable(lines[s + 3 + k]));
         QVERIFY(lines[s + 6].endsWith(" 0 2 0"));
         QVERIFY(lines[s + 8].endsWith(" 0 0 1"));
 
@@ -168,7 +169,9 @@ private slots:
         frmMain& w = p.start();
         QCOMPARE(p.m().QuestionLineCount, 0);
         QTest::mouseClick(w.BExit, Qt::LeftButton);
-        QCOMPARE(ReadBytes(p.ini()), CrLf(SettingsFor(q) + QStringList{"History (", "0: " + q, "1: 0", "2: 0", ")History"}));
+        QCOMPARE(
+            ReadBytes(p.ini()),
+            CrLf(SettingsFor(q) + QStringList{"History (", "0: " + q, "1: 0", "2: 0", ")History"}));
     }
 
     void exitWhileMinimizedKeepsGeometry()
@@ -198,7 +201,8 @@ private slots:
         QCOMPARE(p.m().QuestionTable[1].CorrectCount, 1);
         w.close();
         QCOMPARE(ReadBytes(p.ini()), before);
-        QCOMPARE(p.store->value("Settings/MainHeight").toString(), QString::number(w.frameGeometry().height() * 15));
+        QCOMPARE(p.store->value("Settings/MainHeight").toString(),
+                 QString::number(w.frameGeometry().height() * 15));
     }
 
     void exitClosesTheOptionsDialog()

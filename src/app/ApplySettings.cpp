@@ -163,7 +163,8 @@ void frmMain::mnuFileOpen_Click()
 
 void frmMain::FileSetting_Click()
 {
-    if (!optionsWindow)
+    // A dialog that was just closed is on its way out; open a fresh one.
+    if (!optionsWindow || !optionsWindow->isVisible())
         optionsWindow = new Options(*this);
     optionsWindow->setWindowTitle(QStringLiteral("オプション設定"));
     optionsWindow->show();

@@ -4,6 +4,7 @@
 #include "ui/Twips.h"
 #include "ui/frmMain.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -197,12 +198,19 @@ void Options::Fill()
     Option2->setChecked(s.OperationMode == 1);
     Option3->setChecked(s.OperationMode == 2);
     // The display group becomes a group of its own, at the same places on screen.
+    // Qt counts grandchildren in a parent's radio group too, so each group also
+    // gets a button group of its own.
+    auto* displayGroup = new QButtonGroup(this);
     for (QRadioButton* o : {Option4, Option5, Option6}) {
         const QPoint onScreen = o->pos();
         o->setParent(Frame4);
         o->move(onScreen - Frame4->pos());
         o->show();
+        displayGroup->addButton(o);
     }
+    auto* modeGroup = new QButtonGroup(this);
+    for (QRadioButton* o : {Option1, Option2, Option3})
+        modeGroup->addButton(o);
     Option4->setChecked(s.DisplayMode == 0);
     Option5->setChecked(s.DisplayMode == 1);
     Option6->setChecked(s.DisplayMode == 2);
