@@ -149,8 +149,10 @@ void frmMain::BuildControls()
 
     label(Label2, "Label2", QStringLiteral("答え："), TwipsRect(240, 1440, 735, 375), 12,
           Qt::AlignLeft | Qt::AlignTop, window);
+    // One line of 18 points in a row 25 pixels high: centred, so a face with a
+    // tall line box loses its empty top and bottom rather than the glyphs.
     label(LabelCHK, "LabelCHK", QString(), TwipsRect(960, 2400, 8295, 375), 18,
-          Qt::AlignLeft | Qt::AlignTop, window, QColor(0xC0, 0x40, 0x00));
+          Qt::AlignLeft | Qt::AlignVCenter, window, QColor(0xC0, 0x40, 0x00));
 
     auto* words0 = new QPushButton(QStringLiteral("単語"), client);
     words0->setObjectName(QStringLiteral("Words_0"));
