@@ -36,7 +36,7 @@ void frmMain::Load()
     setFixedSize(TwipsToPixels(9600), TwipsToPixels(8000));
     Words[0]->hide();
 
-    ReadTextFile(m.IniPath, m.IniLines, m.IniLineCount);
+    ReadTextFile(m.IniPath, m.IniLines, m.IniLineCount, &m.IniStamp);
     if (m.IniLineCount == -1) {
         Quest->setText(Messages::NoIniFile);
         Anser->setPlainText(Messages::SetUpOptions);

@@ -2,6 +2,7 @@
 
 #include "store/Questions.h"
 #include "store/Settings.h"
+#include "store/TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,8 @@ struct Module1
 
     QStringList IniLines;
     int IniLineCount = 0;
+    // english.ini as IniLines last saw it.
+    FileStamp IniStamp;
 
     QStringList QuestionLines;
     int QuestionLineCount = 0;

@@ -17,16 +17,67 @@ bool IsMarker(const QString& line, const QString& marker)
 {
     // Hand-edited files may carry blanks around a marker; nothing else may stand
     // beside it, or a path containing ")History" would end its own section.
-    return line.size() >= marker.size() && TextEquals(line.trimmed(), marker);
+    if (line.size() < marker.size())
+        return false;
+    // Most lines are record lines: tell them at their first character.
+    const char16_t first = marker[0].unicode() | 0x20;
+    for (const QChar c : line) {
+        const char16_t u = c.unicode();
+        if (u == u' ' || u == u'\t')
+            continue;
+        if (u < 0x80 && (u | 0x20) != first)
+            return false;
+        break;
+    }
+    return TextEquals(line.trimmed(), marker);
 }
 
-std::optional<qint64> ParseNumber(const QString& text, qint64 lo, qint64 hi)
+// A whole number between lo and hi, blanks around it allowed; anything else is
+// no number.
+std::optional<qint64> ParseNumber(QStringView text, qint64 lo, qint64 hi)
 {
-    bool ok = false;
-    const qint64 v = text.trimmed().toLongLong(&ok);
-    if (!ok || v < lo || v > hi)
+    text = text.trimmed();
+    bool negative = false;
+    if (!text.isEmpty() && (text[0] == u'-' || text[0] == u'+')) {
+        negative = text[0] == u'-';
+        text = text.sliced(1);
+    }
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    qint64 v = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < u'0' || u > u'9')
+            return std::nullopt;
+        v = v * 10 + (u - u'0');
+    }
+    if (negative)
+        v = -v;
+    if (v < lo || v > hi)
         return std::nullopt;
     return v;
+}
+
+// Calls take(n, field) for the blank-separated fields of a line, n from 1,
+// until it returns false: the first field runs from the start, every later one
+// from the blank before it. A blank at the very end starts no field.
+template <class Take> void ForEachField(QStringView line, Take take)
+{
+    const qsizetype length = line.size();
+    qsizetype pos = 0;
+    int n = 0;
+    while (pos < length - 1) {
+        qsizetype blank = pos + 1;
+        while (blank < length && line[blank] != u' ')
+            ++blank;
+        if (blank == length)
+            blank = -1;
+        const QStringView field = blank < 0 ? line.sliced(pos) : line.sliced(pos, blank - pos);
+        if (!take(++n, field) || blank < 0)
+            return;
+        pos = blank;
+        YieldToWindow();
+    }
 }
 
 } // namespace
@@ -66,23 +117,15 @@ SectionBounds FindSection(const QStringList& lines, int count, const QString& qu
 
 QString NthField(const QString& line, int n)
 {
-    const qsizetype length = line.size();
-    qsizetype pos = 0;
-    int field = 0;
-    while (pos < length - 1) {
-        const qsizetype blank = line.indexOf(QLatin1Char(' '), pos + 1);
-        ++field;
-        if (blank < 0) {
-            if (field == n)
-                return line.mid(pos);
-            break;
-        }
-        if (field == n)
-            return line.mid(pos, blank - pos);
-        pos = blank;
-        YieldToWindow();
-    }
-    return QString();
+    QString result;
+    ForEachField(line, [&](int k, QStringView field) {
+        if (k < n)
+            return true;
+        if (k == n)
+            result = field.toString();
+        return false;
+    });
+    return result;
 }
 
 bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& questionFile,
@@ -96,8 +139,8 @@ bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& 
     const int lastRecord = IsMarker(iniLines[b.end], SectionClose) ? b.end - 1 : b.end;
     if (s + 3 > lastRecord)
         return true;
-    const auto questions = ParseNumber(iniLines[s + 2].mid(3), -32768, 32767);
-    const auto total = ParseNumber(iniLines[s + 3].mid(3), INT32_MIN, INT32_MAX);
+    const auto questions = ParseNumber(QStringView(iniLines[s + 2]).mid(3), -32768, 32767);
+    const auto total = ParseNumber(QStringView(iniLines[s + 3]).mid(3), INT32_MIN, INT32_MAX);
     if (!questions || *questions != CountQuestions(table, count) || !total ||
         *total != SumQuestionLengths(table, count))
         return true;
@@ -108,10 +151,15 @@ bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& 
     };
     std::vector<Counters> restored(static_cast<size_t>(count + 1), Counters{0, 0, 0});
     for (int k = 1; k <= count && s + 3 + k <= lastRecord; ++k) {
-        const QString& line = iniLines[s + 3 + k];
-        const auto reserved = ParseNumber(NthField(line, 5), -32768, 32767);
-        const auto correct = ParseNumber(NthField(line, 6), 0, MaxCounter);
-        const auto wrong = ParseNumber(NthField(line, 7), 0, MaxCounter);
+        QStringView fields[3];
+        ForEachField(iniLines[s + 3 + k], [&](int n, QStringView field) {
+            if (n >= 5)
+                fields[n - 5] = field;
+            return n < 7;
+        });
+        const auto reserved = ParseNumber(fields[0], -32768, 32767);
+        const auto correct = ParseNumber(fields[1], 0, MaxCounter);
+        const auto wrong = ParseNumber(fields[2], 0, MaxCounter);
         // A damaged record line makes the whole section untrustworthy.
         if (!reserved || !correct || !wrong)
             return true;
@@ -127,10 +175,43 @@ bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& 
     return true;
 }
 
-QStringList BuildHistorySection(const QString& questionFile, const QuestionList& table, int count)
+namespace {
+
+void AppendNumber(char16_t*& at, int value)
 {
-    QStringList out;
-    out.reserve(count + 5);
+    char16_t digits[12];
+    int n = 0;
+    unsigned v = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[n++] = static_cast<char16_t>(u'0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (value < 0)
+        *at++ = u'-';
+    while (n > 0)
+        *at++ = digits[--n];
+}
+
+// Writes "3: " and the six numbers of a record, separated by single blanks,
+// into buffer; returns its length.
+qsizetype FormatRecord(const QuestionRecord& r, char16_t* buffer)
+{
+    char16_t* at = buffer;
+    *at++ = u'3';
+    *at++ = u':';
+    for (const int v : {r.LineNo, r.Number, r.Length, r.Reserved, r.CorrectCount, r.WrongCount}) {
+        *at++ = u' ';
+        AppendNumber(at, v);
+    }
+    return at - buffer;
+}
+
+// Appends the section of questionFile to out. Where the file already holds the
+// very same record line (lines first..last of previous) that line is kept, so a
+// save makes new lines only for the counters that changed.
+void AppendSection(QStringList& out, const QString& questionFile, const QuestionList& table,
+                   int count, const QStringList* previous = nullptr, int first = 0, int last = -1)
+{
     out << SectionOpen << PathPrefix + questionFile
         << QStringLiteral("1: ") + QString::number(CountQuestions(table, count))
         << QStringLiteral("2: ") + QString::number(SumQuestionLengths(table, count));
@@ -142,28 +223,58 @@ QStringList BuildHistorySection(const QString& questionFile, const QuestionList&
             byLine[static_cast<size_t>(r.LineNo)] = &r;
     }
     const QuestionRecord blank;
-    const QChar sp(QLatin1Char(' '));
+    char16_t buffer[3 + 6 * 12];
     for (int k = 1; k <= count; ++k) {
         const QuestionRecord& r =
             byLine[static_cast<size_t>(k)] ? *byLine[static_cast<size_t>(k)] : blank;
-        out << QStringLiteral("3: ") + QString::number(r.LineNo) + sp + QString::number(r.Number) +
-                   sp + QString::number(r.Length) + sp + QString::number(r.Reserved) + sp +
-                   QString::number(r.CorrectCount) + sp + QString::number(r.WrongCount);
+        const QStringView line(buffer, FormatRecord(r, buffer));
+        const int old = first + k - 1;
+        if (previous && old <= last && old < previous->size() && (*previous)[old] == line)
+            out << (*previous)[old];
+        else
+            out << line.toString();
     }
     out << SectionClose;
+}
+
+} // namespace
+
+QStringList BuildHistorySection(const QString& questionFile, const QuestionList& table, int count)
+{
+    QStringList out;
+    out.reserve(count + 5);
+    AppendSection(out, questionFile, table, count);
     return out;
 }
 
 namespace {
 
-// Writes lines 1..n of out to english.ini and mirrors the new file in iniLines.
-bool Rewrite(const QString& iniPath, QStringList out, QStringList& iniLines, int& iniLineCount)
+// Brings iniLines up to the file, reading it only when it may have changed.
+bool Reread(const QString& iniPath, QStringList& iniLines, int& iniLineCount, FileStamp* stamp)
 {
-    if (!WriteLinesAtomically(iniPath, out))
+    if (stamp && stamp->known && *stamp == StampOf(iniPath))
+        return true;
+    FileStamp read;
+    if (ReadTextFile(iniPath, iniLines, iniLineCount, &read) == ReadStatus::Unreadable)
         return false;
-    out.prepend(QString());
+    if (stamp)
+        *stamp = read;
+    return true;
+}
+
+// Writes lines 1.. of out to english.ini and mirrors the new file in iniLines.
+bool Rewrite(const QString& iniPath, QStringList out, QStringList& iniLines, int& iniLineCount,
+             FileStamp* stamp)
+{
+    if (!WriteLinesAtomically(iniPath, out, 1)) {
+        if (stamp)
+            stamp->known = false;
+        return false;
+    }
     iniLineCount = static_cast<int>(out.size() - 1);
     iniLines = std::move(out);
+    if (stamp)
+        *stamp = StampOf(iniPath);
     return true;
 }
 
@@ -176,36 +287,40 @@ void CopyLines(const QStringList& from, int first, int last, QStringList& to)
 } // namespace
 
 bool SaveHistory(const QString& iniPath, const QString& questionFile, const QuestionList& table,
-                 int count, QStringList& iniLines, int& iniLineCount)
+                 int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp)
 {
     if (count < 0)
         return true;
-    if (ReadTextFile(iniPath, iniLines, iniLineCount) == ReadStatus::Unreadable)
+    if (!Reread(iniPath, iniLines, iniLineCount, stamp))
         return false;
     const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
-    QStringList out;
-    out.reserve(std::max(iniLineCount, 0) + count + 5);
+    QStringList out{QString()};
+    out.reserve(std::max(iniLineCount, 0) + count + 6);
     CopyLines(iniLines, 1, b.start > 0 ? b.start - 1 : iniLineCount, out);
-    out.append(BuildHistorySection(questionFile, table, count));
+    const int lastRecord =
+        b.start > 0 && IsMarker(iniLines[b.end], SectionClose) ? b.end - 1 : b.end;
+    AppendSection(out, questionFile, table, count, &iniLines, b.start + 4,
+                  b.start > 0 ? lastRecord : -1);
     if (b.start > 0)
         CopyLines(iniLines, b.end + 1, iniLineCount, out);
-    return Rewrite(iniPath, std::move(out), iniLines, iniLineCount);
+    return Rewrite(iniPath, std::move(out), iniLines, iniLineCount, stamp);
 }
 
 bool ClearHistory(const QString& iniPath, const QString& questionFile, QuestionList& table,
-                  int count, QStringList& iniLines, int& iniLineCount)
+                  int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp)
 {
     for (int i = 1; i <= count && i < static_cast<int>(table.size()); ++i) {
         table[static_cast<size_t>(i)].CorrectCount = 0;
         table[static_cast<size_t>(i)].WrongCount = 0;
     }
-    if (ReadTextFile(iniPath, iniLines, iniLineCount) == ReadStatus::Unreadable)
+    if (!Reread(iniPath, iniLines, iniLineCount, stamp))
         return false;
     const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
     if (b.start == 0)
         return true;
-    QStringList out;
+    QStringList out{QString()};
+    out.reserve(iniLineCount - (b.end - b.start));
     CopyLines(iniLines, 1, b.start - 1, out);
     CopyLines(iniLines, b.end + 1, iniLineCount, out);
-    return Rewrite(iniPath, std::move(out), iniLines, iniLineCount);
+    return Rewrite(iniPath, std::move(out), iniLines, iniLineCount, stamp);
 }

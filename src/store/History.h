@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Questions.h"
+#include "store/TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,12 +41,14 @@ QStringList BuildHistorySection(const QString& questionFile, const QuestionList&
 // appended), then leaves iniLines as the file now is. Does nothing when the
 // question file was missing (count below 0). False when english.ini could not be
 // read or written; the file is then unchanged.
+// english.ini is read again first, unless stamp shows that iniLines still are
+// the file as it is; stamp is then kept up to date.
 bool SaveHistory(const QString& iniPath, const QString& questionFile, const QuestionList& table,
-                 int count, QStringList& iniLines, int& iniLineCount);
+                 int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp = nullptr);
 
 // Zeroes the counters of records 1..count and removes the section of
 // questionFile from english.ini; a file without the section is not touched.
 // False when english.ini could not be read or written; the file is then
 // unchanged.
 bool ClearHistory(const QString& iniPath, const QString& questionFile, QuestionList& table,
-                  int count, QStringList& iniLines, int& iniLineCount);
+                  int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp = nullptr);

@@ -1,18 +1,22 @@
 #include "store/SaveFile.h"
 
 #include <QSaveFile>
+#include <QStringEncoder>
 
-bool WriteLinesAtomically(const QString& path, const QStringList& lines)
+bool WriteLinesAtomically(const QString& path, const QStringList& lines, qsizetype first)
 {
-    qsizetype size = 0;
-    for (const QString& line : lines)
-        size += line.size() + 2;
-    QByteArray bytes;
-    bytes.reserve(size * 3 / 2 + 16);
-    for (const QString& line : lines) {
-        bytes.append(line.toUtf8());
-        bytes.append("\r\n", 2);
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    qsizetype capacity = 0;
+    for (qsizetype i = first; i < lines.size(); ++i)
+        capacity += utf8.requiredSpace(lines[i].size()) + 2;
+    QByteArray bytes(capacity, Qt::Uninitialized);
+    char* at = bytes.data();
+    for (qsizetype i = first; i < lines.size(); ++i) {
+        at = utf8.appendToBuffer(at, lines[i]);
+        *at++ = '\r';
+        *at++ = '\n';
     }
+    bytes.truncate(at - bytes.constData());
 
     QSaveFile file(path);
     file.setDirectWriteFallback(false);

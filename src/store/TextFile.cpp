@@ -5,9 +5,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <sys/stat.h>
 
-ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count)
+FileStamp StampOf(const QString& path)
 {
+    FileStamp s;
+    s.known = true;
+    struct stat st
+    {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return s;
+    s.device = st.st_dev;
+    s.inode = st.st_ino;
+    s.size = st.st_size;
+    s.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return s;
+}
+
+ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count, FileStamp* stamp)
+{
+    // Taken before the read: a change made while reading shows as a new stamp.
+    if (stamp)
+        *stamp = StampOf(path);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists()) {
         count = -1;
@@ -22,14 +41,19 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count)
         count = -1;
         return file.exists() ? ReadStatus::Unreadable : ReadStatus::Missing;
     }
-    const QByteArray bytes = file.read(MaxTextFileBytes + 1);
-    const bool failed = bytes.size() > MaxTextFileBytes || file.error() != QFileDevice::NoError;
-    file.close();
-    if (failed) {
-        count = -1;
-        return ReadStatus::Unreadable;
+    QString text;
+    {
+        // The bytes go before the lines are made, so they never all coexist.
+        const QByteArray bytes = file.read(MaxTextFileBytes + 1);
+        const bool failed = bytes.size() > MaxTextFileBytes || file.error() != QFileDevice::NoError;
+        file.close();
+        if (failed) {
+            count = -1;
+            return ReadStatus::Unreadable;
+        }
+        text = DecodeText(bytes);
     }
-    SplitTextLines(DecodeText(bytes), lines, count);
+    SplitTextLines(text, lines, count);
     return ReadStatus::Ok;
 }
 
@@ -61,25 +85,29 @@ QString DecodeText(const QByteArray& bytes)
 void SplitTextLines(const QString& text, QStringList& lines, int& count)
 {
     QStringList out;
-    out.reserve(text.size() / 24 + 2);
+    out.reserve(text.size() / 32 + 2);
     out.append(QString());
-    const QChar* data = text.constData();
-    const qsizetype size = text.size();
+    const QStringView all(text);
+    const qsizetype size = all.size();
+    // The next CR and the next LF, each found with the fast search and kept
+    // until the scan passes it.
+    qsizetype cr = all.indexOf(u'\r');
+    qsizetype lf = all.indexOf(u'\n');
     qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < size) {
-        const char16_t c = data[i].unicode();
-        if (c != u'\r' && c != u'\n') {
-            ++i;
-            continue;
-        }
-        out.append(QString(data + start, i - start));
-        i += (c == u'\r' && i + 1 < size && data[i + 1].unicode() == u'\n') ? 2 : 1;
-        start = i;
+    while (start < size) {
+        if (cr >= 0 && cr < start)
+            cr = all.indexOf(u'\r', start);
+        if (lf >= 0 && lf < start)
+            lf = all.indexOf(u'\n', start);
+        qsizetype end = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
+        if (end < 0)
+            break;
+        out.append(all.sliced(start, end - start).toString());
+        start = end + ((end == cr && end + 1 < size && all[end + 1] == u'\n') ? 2 : 1);
         YieldToWindow();
     }
     if (start < size)
-        out.append(QString(data + start, size - start));
+        out.append(all.sliced(start).toString());
     count = static_cast<int>(out.size() - 1);
     lines = std::move(out);
 }

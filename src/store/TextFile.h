@@ -14,6 +14,22 @@ enum class ReadStatus
     Unreadable,
 };
 
+// What a file was when it was last read or written: a save can then tell that
+// english.ini has not changed since and skip reading it again.
+struct FileStamp
+{
+    bool known = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = -1; // -1: no file
+    qint64 modifiedNs = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of the file at path now.
+FileStamp StampOf(const QString& path);
+
 // Nothing the program reads is anywhere near this; a bigger file is refused
 // rather than pulled into memory.
 inline constexpr qint64 MaxTextFileBytes = qint64(512) * 1024 * 1024;
@@ -21,7 +37,9 @@ inline constexpr qint64 MaxTextFileBytes = qint64(512) * 1024 * 1024;
 // Reads a text file into lines 1..count (entry 0 stays empty). On failure the
 // count is -1 and lines is left as it was. Only regular files are read, so a
 // folder, a FIFO or a device never blocks or reads forever.
-ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count);
+// When stamp is given it receives the file's stamp as it was read.
+ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count,
+                        FileStamp* stamp = nullptr);
 
 // UTF-8 when the bytes start with its BOM or are valid UTF-8, else Shift_JIS
 // (windows-31j). Invalid bytes become replacement characters.

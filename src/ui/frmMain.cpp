@@ -67,9 +67,14 @@ QIcon MakeIcon()
 void PrepareApplication()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont::insertSubstitutions(DesignFace,
-                               {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
-                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+    const QStringList gothic = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
+                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")};
+    QFont::insertSubstitutions(DesignFace, gothic);
+    // The window's own font is a Japanese face too, as on a Japanese desktop:
+    // captions need no search for a face that has their characters.
+    QFont font = QApplication::font();
+    font.setFamilies(gothic);
+    QApplication::setFont(font);
 }
 
 frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSeam, QWidget* parent)
@@ -523,7 +528,7 @@ void frmMain::Mazeru_Click()
 bool frmMain::SaveHistoryOrSay()
 {
     if (SaveHistory(m.IniPath, m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount,
-                    m.IniLines, m.IniLineCount))
+                    m.IniLines, m.IniLineCount, &m.IniStamp))
         return true;
     LabelCHK->setText(Messages::IniNotWritten);
     return false;
@@ -540,7 +545,7 @@ bool frmMain::WriteSettingsOrSay()
 bool frmMain::ClearHistoryOrSay()
 {
     if (ClearHistory(m.IniPath, m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount,
-                     m.IniLines, m.IniLineCount))
+                     m.IniLines, m.IniLineCount, &m.IniStamp))
         return true;
     LabelCHK->setText(Messages::IniNotWritten);
     return false;

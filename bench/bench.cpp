@@ -1,0 +1,327 @@
+// Measures the program against the machine's own floor: loading, saving, the
+// scans, the word buttons and start-up, each beside the plainest way to do the
+// same work. Prints one table; judges nothing.
+#include "app/Module1.h"
+#include "quiz/Selection.h"
+#include "store/History.h"
+#include "store/SaveFile.h"
+#include "store/Settings.h"
+#include "store/TextFile.h"
+#include "ui/DialogSeam.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <vector>
+
+namespace {
+
+int Runs = 7;
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Median milliseconds of f over the runs; prepare runs untimed before each.
+double Time(const std::function<void()>& f, const std::function<void()>& prepare = {})
+{
+    std::vector<double> ms;
+    for (int i = 0; i < Runs; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer t;
+        t.start();
+        f();
+        ms.push_back(double(t.nsecsElapsed()) / 1e6);
+    }
+    return Median(ms);
+}
+
+QStringList QuestionLines(int n)
+{
+    QStringList lines;
+    lines.reserve(n);
+    for (int i = 1; i <= n; ++i) {
+        if (i % 50 == 0)
+            lines << QString();
+        else
+            lines << QStringLiteral("Sentence number %1 is one of the things we say every day.\t"
+                                    "これは%1番目の、毎日使う文です。")
+                         .arg(i);
+    }
+    return lines;
+}
+
+QByteArray Encode(const QStringList& lines, bool sjis)
+{
+    QString text;
+    for (const QString& l : lines)
+        text += l + QStringLiteral("\r\n");
+    if (!sjis)
+        return text.toUtf8();
+    QStringEncoder enc("windows-31j");
+    return enc(text);
+}
+
+void Write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QByteArray Read(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+// english.ini: settings, 20 other files' sections, then this file's section.
+QByteArray IniFor(const QString& questionFile, const QStringList& lines)
+{
+    AppSettings s;
+    s.QuestionFile = questionFile;
+    QStringList ini = SettingsLines(s);
+    for (int other = 0; other < 20; ++other) {
+        QuestionList t;
+        const QStringList o = QuestionLines(1000);
+        QStringList withZero = o;
+        withZero.prepend(QString());
+        BuildQuestionRecords(withZero, 1000, t);
+        ini << BuildHistorySection(QStringLiteral("/other/file%1.txt").arg(other), t, 1000);
+    }
+    QuestionList t;
+    QStringList withZero = lines;
+    withZero.prepend(QString());
+    BuildQuestionRecords(withZero, int(lines.size()), t);
+    for (size_t i = 1; i < t.size(); ++i)
+        t[i].CorrectCount = int(i % 3);
+    ini << BuildHistorySection(questionFile, t, int(lines.size()));
+    QByteArray out;
+    for (const QString& l : ini)
+        out += l.toUtf8() + "\r\n";
+    return out;
+}
+
+void Row(const char* name, const QString& size, double ms, double floorMs)
+{
+    std::printf("%-34s %8s %10.3f %10.3f %7.2fx\n", name, qPrintable(size), ms, floorMs,
+                floorMs > 0 ? ms / floorMs : 0.0);
+}
+
+struct Startup
+{
+    double ms = 0;
+    double hwmKb = 0;
+};
+
+// Runs a program that prints "shown_ns=... hwm=... kB" when its window is first
+// painted; median time from start to that moment, and the median peak memory.
+Startup MeasureStartup(const QString& program, const QString& home)
+{
+    std::vector<double> ms, kb;
+    for (int i = 0; i < Runs; ++i) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QUILLMERE_REPORT_SHOWN", "1");
+        env.insert("HOME", home);
+        env.insert("XDG_CONFIG_HOME", home);
+        p.setProcessEnvironment(env);
+        timespec start{};
+        clock_gettime(CLOCK_REALTIME, &start);
+        p.start(program, {});
+        p.waitForFinished(60000);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const qint64 shown = out.section("shown_ns=", 1).section(' ', 0, 0).toLongLong();
+        const double hwm = out.section("hwm=", 1).section(' ', 0, 0).toDouble();
+        if (shown <= 0) {
+            std::fprintf(stderr, "%s reported nothing: %s\n", qPrintable(program),
+                         qPrintable(QString::fromUtf8(p.readAllStandardError())));
+            continue;
+        }
+        ms.push_back(double(shown - (qint64(start.tv_sec) * 1000000000LL + start.tv_nsec)) / 1e6);
+        kb.push_back(hwm);
+    }
+    if (ms.empty())
+        return {};
+    return {Median(ms), Median(kb)};
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    PrepareApplication();
+    if (argc > 1)
+        Runs = std::max(1, atoi(argv[1]));
+
+    QTemporaryDir dir;
+    std::printf("Quillmere benchmark: median of %d runs, milliseconds\n", Runs);
+    std::printf("%-34s %8s %10s %10s %8s\n", "row", "lines", "ms", "floor ms", "ratio");
+
+    double perLine1000 = 0, perLine32766 = 0;
+    for (const int n : {1000, 10000, 32766}) {
+        const QStringList lines = QuestionLines(n);
+        for (const bool sjis : {false, true}) {
+            const QString path =
+                dir.filePath(QStringLiteral("q%1%2.txt").arg(n).arg(sjis ? "s" : "u"));
+            Write(path, Encode(lines, sjis));
+            const QString ini = dir.filePath("english.ini");
+            const QByteArray iniBytes = IniFor(path, lines);
+            Write(ini, iniBytes);
+
+            Module1 m;
+            m.IniPath = ini;
+            ReadTextFile(ini, m.IniLines, m.IniLineCount, &m.IniStamp);
+            const double load = Time([&] { LoadQuestionFile(m, path); });
+            const double loadFloor = Time([&] {
+                const QByteArray bytes = Read(path);
+                QStringDecoder dec =
+                    sjis ? QStringDecoder("windows-31j") : QStringDecoder(QStringDecoder::Utf8);
+                const QString text = dec(bytes);
+                const QStringList split = text.split(u'\n');
+                if (split.isEmpty())
+                    std::abort();
+            });
+            const QString size = QString::number(n) + (sjis ? " sjis" : " utf8");
+            Row("load (read, parse, merge, count)", size, load, loadFloor);
+            if (!sjis) {
+                if (n == 1000)
+                    perLine1000 = load / n;
+                if (n == 32766)
+                    perLine32766 = load / n;
+            }
+            if (sjis)
+                continue;
+
+            const double save = Time([&] {
+                SaveHistory(ini, path, m.QuestionTable, m.QuestionLineCount, m.IniLines,
+                            m.IniLineCount, &m.IniStamp);
+            });
+            const QByteArray saved = Read(ini);
+            const double saveFloor = Time([&] {
+                QSaveFile f(ini);
+                f.open(QIODevice::WriteOnly);
+                f.write(saved);
+                f.commit();
+            });
+            Row("save (SaveHistory)", size, save, saveFloor);
+
+            const double clear = Time(
+                [&] {
+                    ClearHistory(ini, path, m.QuestionTable, m.QuestionLineCount, m.IniLines,
+                                 m.IniLineCount, &m.IniStamp);
+                },
+                [&] {
+                    Write(ini, saved);
+                    ReadTextFile(ini, m.IniLines, m.IniLineCount, &m.IniStamp);
+                });
+            const QByteArray cleared = Read(ini);
+            const double clearFloor = Time([&] {
+                QSaveFile f(ini);
+                f.open(QIODevice::WriteOnly);
+                f.write(cleared);
+                f.commit();
+            });
+            Row("clear (ClearHistory)", size, clear, clearFloor);
+        }
+    }
+    std::printf("%-34s %8s %10.5f %10.5f %7.2fx\n", "load per line, 32766 vs 1000", "",
+                perLine32766 * 1000, perLine1000 * 1000,
+                perLine1000 > 0 ? perLine32766 / perLine1000 : 0);
+
+    {
+        Module1 m;
+        QStringList lines = QuestionLines(32766);
+        lines.prepend(QString());
+        m.QuestionLineCount = 32766;
+        BuildQuestionRecords(lines, 32766, m.QuestionTable);
+        for (auto& r : m.QuestionTable)
+            r.CorrectCount = 1;
+        m.QuestionTable[32766].CorrectCount = 0;
+        m.Settings.DisplayMode = 1;
+        const double scan = Time([&] { ForwardScan(m, 1); });
+        const double scanFloor = Time([&] {
+            int p = 1;
+            while (p <= m.QuestionLineCount && !IsEligible(m.QuestionTable[size_t(p)], 1))
+                ++p;
+            if (p > 40000)
+                std::abort();
+        });
+        Row("scan over 32765 ineligible records", "32766", scan, scanFloor);
+    }
+
+    {
+        QSettings store(dir.filePath("store.ini"), QSettings::IniFormat);
+        QtDialogs dialogs;
+        Module1 m;
+        m.IniPath = dir.filePath("none.ini");
+        frmMain w(m, store, dialogs);
+        w.show();
+        QString sentence;
+        for (int i = 1; i <= 40; ++i)
+            sentence += (i > 1 ? QStringLiteral(" word%1") : QStringLiteral("word%1")).arg(i);
+        sentence += QStringLiteral("\t四十語の文");
+        const double words = Time([&] {
+            w.BuildWordButtons(sentence);
+            QCoreApplication::processEvents();
+            w.RemoveWordButtons();
+        });
+        QWidget plain;
+        plain.resize(640, 533);
+        plain.show();
+        const double wordsFloor = Time([&] {
+            std::vector<QPushButton*> buttons;
+            for (int i = 0; i < 40; ++i) {
+                auto* b = new QPushButton(QStringLiteral("word"), &plain);
+                b->setGeometry(10, 10 + i, 121, 25);
+                b->show();
+                buttons.push_back(b);
+            }
+            QCoreApplication::processEvents();
+            for (auto* b : buttons)
+                delete b;
+        });
+        Row("word buttons, 40 words", "", words, wordsFloor);
+    }
+
+    {
+        // The real program on the largest file, beside an empty main window.
+        const QString progDir = dir.filePath("prog");
+        QDir().mkpath(progDir);
+        const QString exe = QDir(QCoreApplication::applicationDirPath()).filePath("../quillmere");
+        const QString copy = QDir(progDir).filePath("quillmere");
+        QFile::copy(exe, copy);
+        const QStringList lines = QuestionLines(32766);
+        const QString path = dir.filePath("big.txt");
+        Write(path, Encode(lines, false));
+        Write(QDir(progDir).filePath("english.ini"), IniFor(path, lines));
+        const Startup program = MeasureStartup(copy, dir.path());
+        const Startup empty = MeasureStartup(
+            QDir(QCoreApplication::applicationDirPath()).filePath("bench_empty_window"),
+            dir.path());
+        Row("start-up to first question", "32766", program.ms, empty.ms);
+        std::printf("%-34s %8s %10.0f %10.0f %7.2fx\n", "peak RSS, KiB", "32766", program.hwmKb,
+                    empty.hwmKb, empty.hwmKb > 0 ? program.hwmKb / empty.hwmKb : 0);
+    }
+    return 0;
+}
