@@ -322,6 +322,11 @@ private slots:
         QCOMPARE(int(p.m().QuestionTable.size()), 0);
         QCOMPARE(w.StatusText(), status);
         QCOMPARE(w.LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
+        // Nothing is loaded, so there is nothing to move over either.
+        w.LabelCHK->clear();
+        w.BNext_Click();
+        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
+        QCOMPARE(p.m().CurrentIndex, 1);
     }
 
     // A file over the limits is refused with a message; the loaded one stays,

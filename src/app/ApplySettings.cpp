@@ -151,10 +151,13 @@ void frmMain::mnuFileOpen_Click()
     const bool refused = m.Settings.QuestionFile != path;
     if (!refused && (m.QuestionLineCount == -1 || m.LoadedQuestionFile != path)) {
         // Nothing was read: without a table the old counters must never be
-        // saved under the new name.
+        // saved under the new name, and there is nothing to move over.
         m.QuestionLines = QStringList();
         m.QuestionTable.clear();
         m.QuestionLineCount = -1;
+        m.EligibleCount = 0;
+        m.CurrentIndex = 1;
+        m.CurrentNumber = 1;
     }
     ShowCurrentQuestion();
     if (refused)
