@@ -30,7 +30,8 @@ LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile)
 {
     QStringList lines;
     int count = 0;
-    ReadTextFile(questionFile, lines, count);
+    if (ReadTextFile(questionFile, lines, count) == ReadStatus::TooLarge)
+        return LoadOutcome::TooManyLines;
     if (count == -1) {
         m.QuestionLineCount = -1;
         return LoadOutcome::Missing;

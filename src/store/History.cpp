@@ -255,7 +255,8 @@ bool Reread(const QString& iniPath, QStringList& iniLines, int& iniLineCount, Fi
     if (stamp && stamp->known && *stamp == StampOf(iniPath))
         return true;
     FileStamp read;
-    if (ReadTextFile(iniPath, iniLines, iniLineCount, &read) == ReadStatus::Unreadable)
+    const ReadStatus status = ReadTextFile(iniPath, iniLines, iniLineCount, &read);
+    if (status != ReadStatus::Ok && status != ReadStatus::Missing)
         return false;
     if (stamp)
         *stamp = read;

@@ -44,7 +44,11 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count, Fil
     QString text;
     {
         // The bytes go before the lines are made, so they never all coexist.
-        const QByteArray bytes = file.read(MaxTextFileBytes + 1);
+        if (file.size() > MaxTextFileBytes) {
+            count = -1;
+            return ReadStatus::TooLarge;
+        }
+        const QByteArray bytes = file.readAll();
         const bool failed = bytes.size() > MaxTextFileBytes || file.error() != QFileDevice::NoError;
         file.close();
         if (failed) {

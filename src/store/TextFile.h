@@ -12,6 +12,7 @@ enum class ReadStatus
     Ok,
     Missing,
     Unreadable,
+    TooLarge, // more than MaxTextFileBytes: refused, never read into memory
 };
 
 // What a file was when it was last read or written: a save can then tell that
@@ -32,7 +33,7 @@ FileStamp StampOf(const QString& path);
 
 // Nothing the program reads is anywhere near this; a bigger file is refused
 // rather than pulled into memory.
-inline constexpr qint64 MaxTextFileBytes = qint64(512) * 1024 * 1024;
+inline constexpr qint64 MaxTextFileBytes = qint64(128) * 1024 * 1024;
 
 // Reads a text file into lines 1..count (entry 0 stays empty). On failure the
 // count is -1 and lines is left as it was. Only regular files are read, so a
