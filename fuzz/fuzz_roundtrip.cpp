@@ -14,7 +14,7 @@ QString IniPath()
 {
     static const QString path = [] {
         const QString dir = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm")
-                                                                     : QDir::tempPath();
+                                                                      : QDir::tempPath();
         return QStringLiteral("%1/quillmere-fuzz-%2.ini").arg(dir).arg(getpid());
     }();
     return path;

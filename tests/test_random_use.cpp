@@ -21,8 +21,9 @@ namespace {
 
 QString RandomWord(QRandomGenerator& r)
 {
-    static const QStringList words{"I", "am", "fine.", "you", "Ｆｕｌｌ", "かな", "カナ", "a&b", "<b>x</b>",
-                                   "don't", "", " ", "ｶﾀｶﾅ", "漢字", "x\ty", "end."};
+    static const QStringList words{"I",    "am",   "fine.",    "you",   "Ｆｕｌｌ", "かな",
+                                   "カナ", "a&b",  "<b>x</b>", "don't", "",         " ",
+                                   "ｶﾀｶﾅ", "漢字", "x\ty",     "end."};
     return words[r.bounded(int(words.size()))];
 }
 
@@ -72,7 +73,8 @@ QStringList RandomIni(QRandomGenerator& r, const QStringList& questionFiles)
     for (const QString& q : questionFiles) {
         if (r.bounded(2))
             continue;
-        s << "History (" << "0: " + q << "1: " + QString::number(r.bounded(5)) << "2: x";
+        s << "History ("
+          << "0: " + q << "1: " + QString::number(r.bounded(5)) << "2: x";
         for (int k = 1; k < r.bounded(1, 10); ++k)
             s << QStringLiteral("3: %1 1 5 0 %2 %3").arg(k).arg(r.bounded(3)).arg(r.bounded(3));
         if (r.bounded(3))
@@ -141,22 +143,52 @@ class TestRandomUse : public QObject
         Options* o = w.OptionsWindow();
         const int what = r.bounded(o && o->isVisible() ? 30 : 22);
         switch (what) {
-        case 0: case 1: case 2: case 3: case 4: case 5: {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5: {
             if (w.Words.size() > 1)
                 click(w.Words[1 + r.bounded(int(w.Words.size() - 1))]);
             break;
         }
-        case 6: click(w.BStart); break;
-        case 7: click(w.BCheck); break;
-        case 8: case 9: click(w.BNext); break;
-        case 10: click(w.BBack); break;
-        case 11: click(w.BClear); break;
-        case 12: click(w.BGiveup); break;
-        case 13: if (r.bounded(4) == 0) click(w.BExit); break;
-        case 14: w.mnuFileOpen->trigger(); break;
-        case 15: w.Mazeru->trigger(); break;
-        case 16: w.FileSetting->trigger(); break;
-        case 17: if (r.bounded(4) == 0) w.mnuFileExit->trigger(); break;
+        case 6:
+            click(w.BStart);
+            break;
+        case 7:
+            click(w.BCheck);
+            break;
+        case 8:
+        case 9:
+            click(w.BNext);
+            break;
+        case 10:
+            click(w.BBack);
+            break;
+        case 11:
+            click(w.BClear);
+            break;
+        case 12:
+            click(w.BGiveup);
+            break;
+        case 13:
+            if (r.bounded(4) == 0)
+                click(w.BExit);
+            break;
+        case 14:
+            w.mnuFileOpen->trigger();
+            break;
+        case 15:
+            w.Mazeru->trigger();
+            break;
+        case 16:
+            w.FileSetting->trigger();
+            break;
+        case 17:
+            if (r.bounded(4) == 0)
+                w.mnuFileExit->trigger();
+            break;
         case 18: {
             // Typed, or for text beyond ASCII as an input method would hand it over.
             const QString word = RandomWord(r);
@@ -174,17 +206,41 @@ class TestRandomUse : public QObject
             w.Text2->setText(texts[r.bounded(int(texts.size()))]);
             break;
         }
-        case 20: if (r.bounded(8) == 0) w.close(); break;
-        case 21: w.Anser->clear(); break;
+        case 20:
+            if (r.bounded(8) == 0)
+                w.close();
+            break;
+        case 21:
+            w.Anser->clear();
+            break;
         // The options dialog, when it is open.
-        case 22: click(o->Check1[r.bounded(3)]); break;
-        case 23: click(QList<QRadioButton*>{o->Option1, o->Option2, o->Option3, o->Option4, o->Option5, o->Option6}[r.bounded(6)]); break;
-        case 24: click(QList<QPushButton*>{o->ButtonFquest, o->ButtonFseikai, o->ButtonFzannen, o->ButtonFgiveup}[r.bounded(4)]); break;
-        case 25: click(QList<QPushButton*>{o->BTFontWABUN, o->BTFontEnglish, o->BTFontComment}[r.bounded(3)]); break;
-        case 26: click(o->ButtonClearHistory); break;
-        case 27: click(o->ButtonOK); break;
-        case 28: click(o->ButtonChange); break;
-        case 29: r.bounded(2) ? click(o->ButtonCancel) : (void)o->close(); break;
+        case 22:
+            click(o->Check1[r.bounded(3)]);
+            break;
+        case 23:
+            click(QList<QRadioButton*>{o->Option1, o->Option2, o->Option3, o->Option4, o->Option5,
+                                       o->Option6}[r.bounded(6)]);
+            break;
+        case 24:
+            click(QList<QPushButton*>{o->ButtonFquest, o->ButtonFseikai, o->ButtonFzannen,
+                                      o->ButtonFgiveup}[r.bounded(4)]);
+            break;
+        case 25:
+            click(QList<QPushButton*>{o->BTFontWABUN, o->BTFontEnglish,
+                                      o->BTFontComment}[r.bounded(3)]);
+            break;
+        case 26:
+            click(o->ButtonClearHistory);
+            break;
+        case 27:
+            click(o->ButtonOK);
+            break;
+        case 28:
+            click(o->ButtonChange);
+            break;
+        case 29:
+            r.bounded(2) ? click(o->ButtonCancel) : (void)o->close();
+            break;
         }
     }
 
@@ -203,10 +259,13 @@ class TestRandomUse : public QObject
         QVERIFY(!w.Words[0]->isVisible());
         // Within the table or one past it; a missing file keeps the table before it.
         const int records = std::max({m.QuestionLineCount, int(m.QuestionTable.size()) - 1, 0});
-        QVERIFY2(m.CurrentIndex >= 0 && m.CurrentIndex <= records + 1,
-                 qPrintable(QStringLiteral("index %1 of %2").arg(m.CurrentIndex).arg(m.QuestionLineCount)));
+        QVERIFY2(
+            m.CurrentIndex >= 0 && m.CurrentIndex <= records + 1,
+            qPrintable(
+                QStringLiteral("index %1 of %2").arg(m.CurrentIndex).arg(m.QuestionLineCount)));
         for (size_t i = 1; i < m.QuestionTable.size(); ++i) {
-            QVERIFY(m.QuestionTable[i].CorrectCount >= 0 && m.QuestionTable[i].CorrectCount <= 32767);
+            QVERIFY(m.QuestionTable[i].CorrectCount >= 0 &&
+                    m.QuestionTable[i].CorrectCount <= 32767);
             QVERIFY(m.QuestionTable[i].WrongCount >= 0 && m.QuestionTable[i].WrongCount <= 32767);
         }
     }
@@ -276,7 +335,8 @@ private slots:
                 break;
         }
         if (QTest::currentTestFailed())
-            qWarning("failed after %d actions; replay with QUILLMERE_RANDOM_SEED=%u", actions, seed);
+            qWarning("failed after %d actions; replay with QUILLMERE_RANDOM_SEED=%u", actions,
+                     seed);
         checkIniWellFormed();
         qInfo("%d actions, %d restarts", actions, restarts);
     }
