@@ -305,6 +305,51 @@ int main(int argc, char* argv[])
     }
 
     {
+        // Clicks on the real window with the largest file loaded: what a user
+        // waits for after each press.
+        const QStringList lines = QuestionLines(32766);
+        const QString path = dir.filePath("clicks.txt");
+        Write(path, Encode(lines, false));
+        const QString ini = dir.filePath("clicks.ini");
+        Write(ini, IniFor(path, lines));
+        QSettings store(dir.filePath("store2.ini"), QSettings::IniFormat);
+        QtDialogs dialogs;
+        Module1 m;
+        m.IniPath = ini;
+        frmMain w(m, store, dialogs);
+        w.Load();
+        w.show();
+        QCoreApplication::processEvents();
+        auto click = [&](const char* name, const std::function<void()>& f) {
+            const double ms = Time([&] {
+                f();
+                QCoreApplication::processEvents();
+            });
+            Row(name, "32766", ms, 1000.0 / 60);
+        };
+        click("click Next (ratio to a frame)", [&] { w.BNext_Click(); });
+        click("click Back", [&] { w.BBack_Click(); });
+        click("click a word button", [&] { w.Words_Click(1); });
+        click("click Clear", [&] { w.BClear_Click(); });
+        click("click Give up, then Start", [&] {
+            w.BGiveup_Click();
+            w.BStart_Click();
+        });
+        click("Mix (save, shuffle, show)", [&] { w.Mazeru_Click(); });
+        click("save at Exit (SaveHistory)", [&] { w.SaveHistoryOrSay(); });
+        m.Settings.DisplayMode = 1;
+        for (auto& r : m.QuestionTable)
+            r.CorrectCount = 1;
+        m.CurrentIndex = 1;
+        m.CurrentNumber = 1;
+        click("Next past 32765 answered", [&] {
+            m.CurrentIndex = 1;
+            m.CurrentNumber = 1;
+            w.BNext_Click();
+        });
+    }
+
+    {
         // The real program on the largest file, beside an empty main window.
         const QString progDir = dir.filePath("prog");
         QDir().mkpath(progDir);
