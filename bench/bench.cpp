@@ -85,6 +85,15 @@ void Write(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
+// The floor of a save: the same bytes written through QSaveFile.
+void WriteWithSaveFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    f.commit();
+}
+
 QByteArray Read(const QString& path)
 {
     QFile f(path);
@@ -218,12 +227,7 @@ int main(int argc, char* argv[])
                             m.IniLineCount, &m.IniStamp);
             });
             const QByteArray saved = Read(ini);
-            const double saveFloor = Time([&] {
-                QSaveFile f(ini);
-                f.open(QIODevice::WriteOnly);
-                f.write(saved);
-                f.commit();
-            });
+            const double saveFloor = Time([&] { WriteWithSaveFile(ini, saved); });
             Row("save (SaveHistory)", size, save, saveFloor);
 
             const double clear = Time(
@@ -236,12 +240,7 @@ int main(int argc, char* argv[])
                     ReadTextFile(ini, m.IniLines, m.IniLineCount, &m.IniStamp);
                 });
             const QByteArray cleared = Read(ini);
-            const double clearFloor = Time([&] {
-                QSaveFile f(ini);
-                f.open(QIODevice::WriteOnly);
-                f.write(cleared);
-                f.commit();
-            });
+            const double clearFloor = Time([&] { WriteWithSaveFile(ini, cleared); });
             Row("clear (ClearHistory)", size, clear, clearFloor);
         }
     }
