@@ -197,6 +197,29 @@ private slots:
                       tail));
     }
 
+    // A path that holds a marker's text is only a path: its section still ends
+    // at its own closing line.
+    void markerTextInAPath()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        const QString odd = "/q/)History History (/a.txt";
+        const QStringList after = Section("/q/b.txt", {"1 1 3 0 1 1"}, 1, 3);
+        WriteBytes(ini, CrLf(SettingsFor(odd) + after));
+        QuestionList t = Table(ThreeLines);
+        t[1].CorrectCount = 1;
+        QStringList lines;
+        int count = 0;
+        for (int i = 0; i < 2; ++i)
+            QVERIFY(SaveHistory(ini, odd, t, 3, lines, count));
+        QCOMPARE(ReadBytes(ini),
+                 CrLf(SettingsFor(odd) + after +
+                      Section(odd, {"1 1 5 0 1 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8)));
+        QuestionList back = Table(ThreeLines);
+        QVERIFY(MergeHistory(lines, count, odd, back, 3));
+        QCOMPARE(back[1].CorrectCount, 1);
+    }
+
     void saveOfEmptyPathTouchesNoOtherSection()
     {
         QTemporaryDir dir;
