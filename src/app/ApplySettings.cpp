@@ -87,8 +87,7 @@ void frmMain::ApplySettings()
         switch (LoadQuestionFile(m, s.QuestionFile)) {
         case LoadOutcome::Missing:
             return;
-        case LoadOutcome::TooManyLines:
-        case LoadOutcome::LineTooLong:
+        case LoadOutcome::TooBig:
             // Refused: the table loaded before stays, and so does the name its
             // history is saved under.
             s.QuestionFile = m.LoadedQuestionFile;

@@ -4,21 +4,20 @@
 #include "store/History.h"
 #include "store/TextFile.h"
 
+bool Module1::HoldsRecord(int i) const
+{
+    return i >= 1 && i <= QuestionLineCount && i < static_cast<int>(QuestionTable.size());
+}
+
 const QuestionRecord& Module1::Current() const
 {
     static const QuestionRecord none;
-    if (CurrentIndex < 1 || CurrentIndex > QuestionLineCount ||
-        CurrentIndex >= static_cast<int>(QuestionTable.size()))
-        return none;
-    return QuestionTable[static_cast<size_t>(CurrentIndex)];
+    return HoldsRecord(CurrentIndex) ? QuestionTable[static_cast<size_t>(CurrentIndex)] : none;
 }
 
 QuestionRecord* Module1::CurrentRecord()
 {
-    if (CurrentIndex < 1 || CurrentIndex > QuestionLineCount ||
-        CurrentIndex >= static_cast<int>(QuestionTable.size()))
-        return nullptr;
-    return &QuestionTable[static_cast<size_t>(CurrentIndex)];
+    return HoldsRecord(CurrentIndex) ? &QuestionTable[static_cast<size_t>(CurrentIndex)] : nullptr;
 }
 
 bool NamesAFile(const QString& path)
@@ -31,19 +30,13 @@ LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile)
     QStringList lines;
     int count = 0;
     if (ReadTextFile(questionFile, lines, count) == ReadStatus::TooLarge)
-        return LoadOutcome::TooManyLines;
+        return LoadOutcome::TooBig;
     if (count == -1) {
         m.QuestionLineCount = -1;
         return LoadOutcome::Missing;
     }
-    switch (CheckQuestionLines(lines, count)) {
-    case QuestionFileCheck::TooManyLines:
-        return LoadOutcome::TooManyLines;
-    case QuestionFileCheck::LineTooLong:
-        return LoadOutcome::LineTooLong;
-    case QuestionFileCheck::Ok:
-        break;
-    }
+    if (CheckQuestionLines(lines, count) != QuestionFileCheck::Ok)
+        return LoadOutcome::TooBig;
     m.LoadedQuestionFile = questionFile;
     m.QuestionLines = std::move(lines);
     m.QuestionLineCount = count;

@@ -43,6 +43,9 @@ struct Module1
     // Where english.ini lives: the program's own directory.
     QString IniPath;
 
+    // Whether position i holds a record: within the count and the table (a failed
+    // load can leave the two apart).
+    bool HoldsRecord(int i) const;
     // The record at CurrentIndex, or a blank one when the position holds none.
     const QuestionRecord& Current() const;
     QuestionRecord* CurrentRecord();
@@ -53,8 +56,7 @@ enum class LoadOutcome
 {
     Loaded,
     Missing,
-    TooManyLines,
-    LineTooLong,
+    TooBig, // over the line count, a line's length or the reader's size limit
 };
 
 // Reads questionFile and, when it is usable, rebuilds QuestionLines,

@@ -11,9 +11,8 @@ bool KnownDisplayMode(int displayMode)
 
 bool EligibleAt(const Module1& m, int p)
 {
-    if (p < 1 || p > m.QuestionLineCount || p >= static_cast<int>(m.QuestionTable.size()))
-        return false;
-    return IsEligible(m.QuestionTable[static_cast<size_t>(p)], m.Settings.DisplayMode);
+    return m.HoldsRecord(p) &&
+           IsEligible(m.QuestionTable[static_cast<size_t>(p)], m.Settings.DisplayMode);
 }
 
 } // namespace

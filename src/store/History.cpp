@@ -58,6 +58,13 @@ std::optional<qint64> ParseNumber(QStringView text, qint64 lo, qint64 hi)
     return v;
 }
 
+// The last line a section's records may stand on: the one before its
+// ")History", or its last line when it lost that.
+int LastRecordLine(const QStringList& lines, const SectionBounds& b)
+{
+    return IsMarker(lines[b.end], SectionClose) ? b.end - 1 : b.end;
+}
+
 // Calls take(n, field) for the blank-separated fields of a line, n from 1,
 // until it returns false: the first field runs from the start, every later one
 // from the blank before it. A blank at the very end starts no field.
@@ -136,7 +143,7 @@ bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& 
         return false;
     const int s = b.start;
     // The record lines run up to the closing line, never into the next section.
-    const int lastRecord = IsMarker(iniLines[b.end], SectionClose) ? b.end - 1 : b.end;
+    const int lastRecord = LastRecordLine(iniLines, b);
     if (s + 3 > lastRecord)
         return true;
     const auto questions = ParseNumber(QStringView(iniLines[s + 2]).mid(3), -32768, 32767);
@@ -298,10 +305,8 @@ bool SaveHistory(const QString& iniPath, const QString& questionFile, const Ques
     QStringList out{QString()};
     out.reserve(std::max(iniLineCount, 0) + count + 6);
     CopyLines(iniLines, 1, b.start > 0 ? b.start - 1 : iniLineCount, out);
-    const int lastRecord =
-        b.start > 0 && IsMarker(iniLines[b.end], SectionClose) ? b.end - 1 : b.end;
-    AppendSection(out, questionFile, table, count, &iniLines, b.start + 4,
-                  b.start > 0 ? lastRecord : -1);
+    const int lastRecord = b.start > 0 ? LastRecordLine(iniLines, b) : -1;
+    AppendSection(out, questionFile, table, count, &iniLines, b.start + 4, lastRecord);
     if (b.start > 0)
         CopyLines(iniLines, b.end + 1, iniLineCount, out);
     return Rewrite(iniPath, std::move(out), iniLines, iniLineCount, stamp);

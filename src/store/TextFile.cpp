@@ -3,7 +3,6 @@
 #include "app/Yield.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QStringDecoder>
 #include <sys/stat.h>
 
@@ -19,22 +18,27 @@ FileStamp StampOf(const QString& path)
     s.inode = st.st_ino;
     s.size = st.st_size;
     s.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    s.regular = S_ISREG(st.st_mode);
     return s;
 }
 
 ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count, FileStamp* stamp)
 {
     // Taken before the read: a change made while reading shows as a new stamp.
+    const FileStamp now = StampOf(path);
     if (stamp)
-        *stamp = StampOf(path);
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists()) {
+        *stamp = now;
+    if (path.isEmpty() || now.size < 0) {
         count = -1;
         return ReadStatus::Missing;
     }
-    if (!info.isFile()) {
+    if (!now.regular) {
         count = -1;
         return ReadStatus::Unreadable;
+    }
+    if (now.size > MaxTextFileBytes) {
+        count = -1;
+        return ReadStatus::TooLarge;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -44,10 +48,6 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count, Fil
     QString text;
     {
         // The bytes go before the lines are made, so they never all coexist.
-        if (file.size() > MaxTextFileBytes) {
-            count = -1;
-            return ReadStatus::TooLarge;
-        }
         const QByteArray bytes = file.readAll();
         const bool failed = bytes.size() > MaxTextFileBytes || file.error() != QFileDevice::NoError;
         file.close();

@@ -24,6 +24,7 @@ struct FileStamp
     quint64 inode = 0;
     qint64 size = -1; // -1: no file
     qint64 modifiedNs = 0;
+    bool regular = false; // a plain file, not a folder, FIFO or device
 
     bool operator==(const FileStamp&) const = default;
 };

@@ -143,9 +143,6 @@ void Options::BuildControls()
     for (QWidget* w : std::initializer_list<QWidget*>{Check1[0], Option1, Option2, Option3,
                                                       ButtonClearHistory, Check2, Check3})
         w->raise();
-    Option4->raise();
-    Option5->raise();
-    Option6->raise();
 
     QWidget* previous = nullptr;
     for (const auto& [tab, w] : tabs) {

@@ -308,14 +308,39 @@ void frmMain::WriteQuestionStatus()
                   QStringLiteral(" 誤答数：") + QString::number(r.WrongCount));
 }
 
+namespace {
+
+// What LabelCHK says after a move that shows no question.
+QString MoveMessage(MoveResult result)
+{
+    switch (result) {
+    case MoveResult::NoFile:
+        return Messages::NoQuestionFile;
+    case MoveResult::NothingEligible:
+        return Messages::NothingToShow;
+    case MoveResult::PastEnd:
+        return Messages::NoMoreQuestions;
+    case MoveResult::AtLimit:
+        return Messages::LastQuestion;
+    case MoveResult::Exhausted:
+        return Messages::AllAsked;
+    case MoveResult::AtFirst:
+        return Messages::FirstQuestion;
+    case MoveResult::NoneBefore:
+        return Messages::NoneBefore;
+    case MoveResult::Found:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
 void frmMain::ShowCurrentQuestion()
 {
-    if (m.QuestionLineCount < 1) {
-        LabelCHK->setText(Messages::NoQuestionFile);
-        return;
-    }
-    if (m.EligibleCount < 1) {
-        LabelCHK->setText(Messages::NothingToShow);
+    const MoveResult result = StartMove(m);
+    if (result == MoveResult::NoFile || result == MoveResult::NothingEligible) {
+        LabelCHK->setText(MoveMessage(result));
         return;
     }
     Anser->clear();
@@ -324,8 +349,8 @@ void frmMain::ShowCurrentQuestion()
     Label3->hide();
     Label4->hide();
     ApplyFonts();
-    if (StartMove(m) == MoveResult::PastEnd) {
-        LabelCHK->setText(Messages::NoMoreQuestions);
+    if (result == MoveResult::PastEnd) {
+        LabelCHK->setText(MoveMessage(result));
         return;
     }
     const QuestionRecord& r = m.Current();
@@ -335,7 +360,7 @@ void frmMain::ShowCurrentQuestion()
     case 0:
         RemoveWordButtons();
         Quest->setText(JapanesePart(r.Text));
-        BuildWordButtons(m.Current().Text);
+        BuildWordButtons(r.Text);
         BClear->show();
         BGiveup->show();
         WriteQuestionStatus();
@@ -380,56 +405,36 @@ void frmMain::ShowRecord()
 
 void frmMain::BNext_Click()
 {
-    if (m.EligibleCount < 1) {
-        LabelCHK->setText(Messages::NoQuestionFile);
+    const MoveResult result = NextMove(m, ParseInt16(Text2->text()));
+    if (result == MoveResult::NoFile) {
+        LabelCHK->setText(MoveMessage(result));
         return;
     }
     Label3->hide();
     Label4->hide();
-    const MoveResult result = NextMove(m, ParseInt16(Text2->text()));
-    switch (result) {
-    case MoveResult::AtLimit:
-        LabelCHK->setText(Messages::LastQuestion);
-        return;
-    case MoveResult::Exhausted:
-        LabelCHK->setText(Messages::AllAsked);
-        return;
-    case MoveResult::PastEnd:
+    // A move that got as far as the scan leaves the old question's buttons behind.
+    if (result == MoveResult::PastEnd || result == MoveResult::Found)
         RemoveWordButtons();
-        LabelCHK->setText(Messages::NoMoreQuestions);
-        return;
-    case MoveResult::Found:
-        RemoveWordButtons();
+    if (result == MoveResult::Found)
         ShowRecord();
-        return;
-    default:
-        LabelCHK->setText(Messages::NoQuestionFile);
-        return;
-    }
+    else
+        LabelCHK->setText(MoveMessage(result));
 }
 
 void frmMain::BBack_Click()
 {
-    if (m.EligibleCount < 1) {
-        LabelCHK->setText(Messages::NoQuestionFile);
+    const MoveResult result = BackMove(m);
+    if (result == MoveResult::NoFile) {
+        LabelCHK->setText(MoveMessage(result));
         return;
     }
     Label3->hide();
     Label4->hide();
-    switch (BackMove(m)) {
-    case MoveResult::AtFirst:
-        LabelCHK->setText(Messages::FirstQuestion);
-        return;
-    case MoveResult::NoneBefore:
-        LabelCHK->setText(Messages::NoneBefore);
-        return;
-    case MoveResult::Found:
+    if (result == MoveResult::Found) {
         RemoveWordButtons();
         ShowRecord();
-        return;
-    default:
-        LabelCHK->setText(Messages::NoQuestionFile);
-        return;
+    } else {
+        LabelCHK->setText(MoveMessage(result));
     }
 }
 
