@@ -1,9 +1,10 @@
 // Measures the program against the machine's own floor: loading, saving, the
 // scans, the word buttons and start-up, each beside the plainest way to do the
 // same work. Prints one table; judges nothing.
-#include "app/Module1.h"
+#include "quiz/Module1.h"
 #include "quiz/Selection.h"
 #include "store/History.h"
+#include "store/IniFile.h"
 #include "store/SaveFile.h"
 #include "store/Settings.h"
 #include "store/TextFile.h"
@@ -199,8 +200,8 @@ int main(int argc, char* argv[])
             Write(ini, iniBytes);
 
             Module1 m;
-            m.IniPath = ini;
-            ReadTextFile(ini, m.IniLines, m.IniLineCount, &m.IniStamp);
+            m.Ini = IniFile(ini);
+            m.Ini.Read();
             const double load = Time([&] { LoadQuestionFile(m, path); });
             const double loadFloor = Time([&] {
                 const QByteArray bytes = Read(path);
@@ -222,23 +223,18 @@ int main(int argc, char* argv[])
             if (sjis)
                 continue;
 
-            const double save = Time([&] {
-                SaveHistory(ini, path, m.QuestionTable, m.QuestionLineCount, m.IniLines,
-                            m.IniLineCount, &m.IniStamp);
-            });
+            const double save =
+                Time([&] { m.Ini.SaveHistory(path, m.QuestionTable, m.QuestionLineCount); });
             const QByteArray saved = Read(ini);
             const double saveFloor = Time([&] { WriteWithSaveFile(ini, saved); });
             Row("save (SaveHistory)", size, save, saveFloor);
 
-            const double clear = Time(
-                [&] {
-                    ClearHistory(ini, path, m.QuestionTable, m.QuestionLineCount, m.IniLines,
-                                 m.IniLineCount, &m.IniStamp);
-                },
-                [&] {
-                    Write(ini, saved);
-                    ReadTextFile(ini, m.IniLines, m.IniLineCount, &m.IniStamp);
-                });
+            const double clear =
+                Time([&] { m.Ini.ClearHistory(path, m.QuestionTable, m.QuestionLineCount); },
+                     [&] {
+                         Write(ini, saved);
+                         m.Ini.Read();
+                     });
             const QByteArray cleared = Read(ini);
             const double clearFloor = Time([&] { WriteWithSaveFile(ini, cleared); });
             Row("clear (ClearHistory)", size, clear, clearFloor);
@@ -257,11 +253,12 @@ int main(int argc, char* argv[])
         for (auto& r : m.QuestionTable)
             r.CorrectCount = 1;
         m.QuestionTable[32766].CorrectCount = 0;
-        m.Settings.DisplayMode = 1;
+        m.Settings.DisplayMode = DisplayFilter::NotYetCorrect;
         const double scan = Time([&] { ForwardScan(m, 1); });
         const double scanFloor = Time([&] {
             int p = 1;
-            while (p <= m.QuestionLineCount && !IsEligible(m.QuestionTable[size_t(p)], 1))
+            while (p <= m.QuestionLineCount &&
+                   !IsEligible(m.QuestionTable[size_t(p)], DisplayFilter::NotYetCorrect))
                 ++p;
             if (p > 40000)
                 std::abort();
@@ -273,7 +270,7 @@ int main(int argc, char* argv[])
         QSettings store(dir.filePath("store.ini"), QSettings::IniFormat);
         QtDialogs dialogs;
         Module1 m;
-        m.IniPath = dir.filePath("none.ini");
+        m.Ini = IniFile(dir.filePath("none.ini"));
         frmMain w(m, store, dialogs);
         w.show();
         QString sentence;
@@ -314,7 +311,7 @@ int main(int argc, char* argv[])
         QSettings store(dir.filePath("store2.ini"), QSettings::IniFormat);
         QtDialogs dialogs;
         Module1 m;
-        m.IniPath = ini;
+        m.Ini = IniFile(ini);
         frmMain w(m, store, dialogs);
         w.Load();
         w.show();
@@ -336,7 +333,7 @@ int main(int argc, char* argv[])
         });
         click("Mix (save, shuffle, show)", [&] { w.Mazeru_Click(); });
         click("save at Exit (SaveHistory)", [&] { w.SaveHistoryOrSay(); });
-        m.Settings.DisplayMode = 1;
+        m.Settings.DisplayMode = DisplayFilter::NotYetCorrect;
         for (auto& r : m.QuestionTable)
             r.CorrectCount = 1;
         m.CurrentIndex = 1;

@@ -1,6 +1,7 @@
 // A save into any english.ini, then a load: the same counters come back, and a
 // second save changes nothing.
 #include "store/History.h"
+#include "store/IniFile.h"
 #include "store/TextFile.h"
 
 #include <QDir>
@@ -50,14 +51,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     const QString path = QStringLiteral("/q/fuzz questions.txt");
-    QStringList ini;
-    int count = 0;
-    if (!SaveHistory(IniPath(), path, table, questions, ini, count))
+    IniFile ini(IniPath());
+    if (ini.SaveHistory(path, table, questions) != IniResult::Done)
         std::abort();
     QStringList reread;
     int rereadCount = 0;
     ReadTextFile(IniPath(), reread, rereadCount);
-    if (reread != ini || rereadCount != count)
+    if (reread != ini.Lines() || rereadCount != ini.Count())
         std::abort();
     QuestionList back;
     BuildQuestionRecords(lines, questions, back);
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }();
-    if (!SaveHistory(IniPath(), path, table, questions, ini, count))
+    if (ini.SaveHistory(path, table, questions) != IniResult::Done)
         std::abort();
     QFile f(IniPath());
     f.open(QIODevice::ReadOnly);

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     SplitTextLines(DecodeText(bytes), ini, count);
     AppSettings s;
     TakeSettings(ini, count, s);
-    if (FormatSettingsInteger(s.OperationMode).trimmed().toInt() != s.OperationMode)
+    if (FormatSettingsInteger(int(s.OperationMode)).trimmed().toInt() != int(s.OperationMode))
         std::abort();
 
     // A small question file, merged under every path the file names, and under
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 std::abort();
         }
         for (int mode = 0; mode < 4; ++mode) {
-            if (CountEligible(table, 3, mode, has) > 2)
+            if (CountEligible(table, 3, static_cast<DisplayFilter>(mode), has) > 2)
                 std::abort();
         }
     }

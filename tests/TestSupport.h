@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Module1.h"
+#include "quiz/Module1.h"
 #include "ui/DialogSeam.h"
 #include "ui/frmMain.h"
 
@@ -8,10 +8,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <csignal>
 #include <deque>
 #include <fcntl.h>
@@ -169,6 +172,40 @@ public:
     }
 };
 
+// The first word button showing word, unused ones first; null when none does.
+inline QPushButton* WordButton(frmMain& w, const QString& word, bool unusedOnly = false)
+{
+    for (size_t i = 1; i < w.Words.size(); ++i) {
+        const int index = static_cast<int>(i);
+        if (w.WordOf(index) == word && !(unusedOnly && w.WordUsed(index)))
+            return w.Words[i];
+    }
+    return nullptr;
+}
+
+// The words of the word buttons that are children of the window, sorted: a
+// button left behind by a removal shows up here too.
+inline QStringList WordsOnWindow(frmMain& w)
+{
+    QStringList words;
+    for (auto* b : w.centralWidget()->findChildren<QPushButton*>()) {
+        if (b->objectName().startsWith("Words_") && b != w.Words[0])
+            words << b->property("word").toString();
+    }
+    words.sort();
+    return words;
+}
+
+// The face colour of a control: a button's face, a box's base, else its window.
+inline QColor FaceOf(QWidget* w)
+{
+    if (qobject_cast<QPushButton*>(w))
+        return w->palette().color(QPalette::Button);
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w))
+        return w->palette().color(QPalette::Base);
+    return w->palette().color(QPalette::Window);
+}
+
 // A program directory, a settings store and a main window built on them, as the
 // program would have them. A new window on the same directory is a restart.
 struct Program
@@ -199,7 +236,7 @@ struct Program
     {
         window.reset();
         state = std::make_unique<Module1>();
-        state->IniPath = ini();
+        state->Ini = IniFile(ini());
         window = std::make_unique<frmMain>(*state, *store, dialogs);
         window->Load();
         return *window;

@@ -1,6 +1,6 @@
 // Saves a large history over and over, alternating between two versions of its
 // counters, until it is killed. Used by the killed-saves test.
-#include "store/History.h"
+#include "store/IniFile.h"
 
 #include <cstdio>
 
@@ -28,11 +28,10 @@ int main(int argc, char* argv[])
     const QString ini = QString::fromLocal8Bit(argv[1]);
     const int records = atoi(argv[2]);
     const QuestionList versions[2] = {SaveLoopTable(records, 0), SaveLoopTable(records, 1)};
-    QStringList lines;
-    int count = 0;
+    IniFile file(ini);
     std::puts("saving");
     std::fflush(stdout);
     for (unsigned n = 0;; ++n)
-        SaveHistory(ini, QStringLiteral("/q/loop.txt"), versions[n % 2], records, lines, count);
+        file.SaveHistory(QStringLiteral("/q/loop.txt"), versions[n % 2], records);
 }
 #endif

@@ -3,8 +3,8 @@
 #include "TestSupport.h"
 #include "answer/Judge.h"
 #include "answer/Shuffle.h"
-#include "answer/TextCompare.h"
 #include "answer/WordSplit.h"
+#include "store/TextCompare.h"
 
 #include <QtTest>
 

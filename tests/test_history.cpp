@@ -4,6 +4,7 @@
 #include "answer/Shuffle.h"
 #include "quiz/Selection.h"
 #include "store/History.h"
+#include "store/IniFile.h"
 #include "store/TextFile.h"
 
 #include <QtTest>
@@ -154,9 +155,8 @@ private slots:
         const QStringList settings = SettingsFor("/q/a.txt");
         WriteBytes(ini, CrLf(settings + before));
         QuestionList t = Table(ThreeLines);
-        QStringList lines;
-        int count = 0;
-        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 3, lines, count));
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("/q/a.txt", t, 3), IniResult::Done);
         QCOMPARE(ReadBytes(ini),
                  CrLf(settings + before +
                       Section("/q/a.txt", {"1 1 5 0 0 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8)));
@@ -166,13 +166,13 @@ private slots:
         t[3].CorrectCount = 2;
         t[1].WrongCount = 1;
         t[1].Reserved = 4;
-        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 3, lines, count));
+        QCOMPARE(file.SaveHistory("/q/a.txt", t, 3), IniResult::Done);
         const QStringList expected =
             settings + before +
             Section("/q/a.txt", {"1 1 5 4 0 1", "2 0 0 0 0 0", "3 2 3 0 2 0"}, 2, 8) + after;
         QCOMPARE(ReadBytes(ini), CrLf(expected));
-        QCOMPARE(lines, FromOne(expected)); // the lines in memory are the file's
-        QCOMPARE(count, int(expected.size()));
+        QCOMPARE(file.Lines(), FromOne(expected)); // the lines in memory are the file's
+        QCOMPARE(file.Count(), int(expected.size()));
     }
 
     // A section that lost its closing line is replaced whole and the file does
@@ -187,10 +187,9 @@ private slots:
                         QStringList{"History (", "0: /q/a.txt", "1: 2", "2: 8", "3: 1 1 5 0 1 0"} +
                         tail));
         QuestionList t = Table(ThreeLines);
-        QStringList lines;
-        int count = 0;
+        IniFile file(ini);
         for (int i = 0; i < 3; ++i)
-            QVERIFY(SaveHistory(ini, "/q/a.txt", t, 3, lines, count));
+            QCOMPARE(file.SaveHistory("/q/a.txt", t, 3), IniResult::Done);
         QCOMPARE(ReadBytes(ini),
                  CrLf(SettingsFor("/q/a.txt") +
                       Section("/q/a.txt", {"1 1 5 0 0 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8) +
@@ -208,15 +207,14 @@ private slots:
         WriteBytes(ini, CrLf(SettingsFor(odd) + after));
         QuestionList t = Table(ThreeLines);
         t[1].CorrectCount = 1;
-        QStringList lines;
-        int count = 0;
+        IniFile file(ini);
         for (int i = 0; i < 2; ++i)
-            QVERIFY(SaveHistory(ini, odd, t, 3, lines, count));
+            QCOMPARE(file.SaveHistory(odd, t, 3), IniResult::Done);
         QCOMPARE(ReadBytes(ini),
                  CrLf(SettingsFor(odd) + after +
                       Section(odd, {"1 1 5 0 1 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8)));
         QuestionList back = Table(ThreeLines);
-        QVERIFY(MergeHistory(lines, count, odd, back, 3));
+        QVERIFY(file.MergeHistory(odd, back, 3));
         QCOMPARE(back[1].CorrectCount, 1);
     }
 
@@ -224,12 +222,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString ini = dir.filePath("english.ini");
-        const QStringList file = SettingsFor("") + Section("/q/a.txt", {"1 1 5 0 3 0"}, 1, 5);
-        WriteBytes(ini, CrLf(file));
-        QStringList lines;
-        int count = 0;
-        QVERIFY(SaveHistory(ini, "", QuestionList(1), 0, lines, count));
-        QCOMPARE(ReadBytes(ini), CrLf(file + Section("", {}, 0, 0)));
+        const QStringList before = SettingsFor("") + Section("/q/a.txt", {"1 1 5 0 3 0"}, 1, 5);
+        WriteBytes(ini, CrLf(before));
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("", QuestionList(1), 0), IniResult::Done);
+        QCOMPARE(ReadBytes(ini), CrLf(before + Section("", {}, 0, 0)));
     }
 
     void saveCreatesMissingFile()
@@ -237,9 +234,8 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.filePath("english.ini");
         QuestionList t = Table({"a\tb"});
-        QStringList lines;
-        int count = -1;
-        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 1, lines, count));
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("/q/a.txt", t, 1), IniResult::Done);
         QCOMPARE(ReadBytes(ini), CrLf(Section("/q/a.txt", {"1 1 3 0 0 0"}, 1, 3)));
     }
 
@@ -248,9 +244,8 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.filePath("english.ini");
         WriteBytes(ini, "keep\r\n");
-        QStringList lines;
-        int count = 0;
-        QVERIFY(SaveHistory(ini, "/q/a.txt", QuestionList(1), -1, lines, count));
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("/q/a.txt", QuestionList(1), -1), IniResult::Done);
         QCOMPARE(ReadBytes(ini), QByteArray("keep\r\n"));
     }
 
@@ -266,13 +261,12 @@ private slots:
         for (int i = 1; i <= 30; ++i)
             t[i].CorrectCount = i;
         ShuffleQuestions(30, t);
-        QStringList lines;
-        int count = 0;
-        QVERIFY(SaveHistory(ini, "/q/a.txt", t, 30, lines, count));
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("/q/a.txt", t, 30), IniResult::Done);
         for (int k = 1; k <= 30; ++k)
-            QVERIFY(lines[4 + k].startsWith(QStringLiteral("3: %1 %1 ").arg(k)));
+            QVERIFY(file.Lines()[4 + k].startsWith(QStringLiteral("3: %1 %1 ").arg(k)));
         QuestionList back = Table(questions);
-        QVERIFY(MergeHistory(lines, count, "/q/a.txt", back, 30));
+        QVERIFY(file.MergeHistory("/q/a.txt", back, 30));
         for (int i = 1; i <= 30; ++i)
             QCOMPARE(back[i].CorrectCount, i);
     }
@@ -290,9 +284,8 @@ private slots:
         t[1].CorrectCount = 3;
         t[1].WrongCount = 2;
         t[1].Reserved = 9;
-        QStringList lines;
-        int count = 0;
-        QVERIFY(ClearHistory(ini, "/q/a.txt", t, 3, lines, count));
+        IniFile file(ini);
+        QCOMPARE(file.ClearHistory("/q/a.txt", t, 3), IniResult::Done);
         QCOMPARE(ReadBytes(ini), CrLf(settings + other + other));
         QCOMPARE(t[1].CorrectCount, 0);
         QCOMPARE(t[1].WrongCount, 0);
@@ -300,7 +293,7 @@ private slots:
 
         // Without a section the file stays byte for byte.
         const QByteArray now = ReadBytes(ini);
-        QVERIFY(ClearHistory(ini, "/q/never.txt", t, 3, lines, count));
+        QCOMPARE(file.ClearHistory("/q/never.txt", t, 3), IniResult::Done);
         QCOMPARE(ReadBytes(ini), now);
     }
 
@@ -326,15 +319,14 @@ private slots:
         WriteBytes(ini, old);
         QuestionList t = Table(ThreeLines);
         t[1].CorrectCount = 5;
-        QStringList lines;
-        int count = 0;
-        bool ok = true;
+        IniFile file(ini);
+        IniResult result = IniResult::Done;
         {
             WriteBlock block(dir.path(), fileOnly ? ini : QString());
-            ok = clear ? ClearHistory(ini, "/q/a.txt", t, 3, lines, count)
-                       : SaveHistory(ini, "/q/a.txt", t, 3, lines, count);
+            result =
+                clear ? file.ClearHistory("/q/a.txt", t, 3) : file.SaveHistory("/q/a.txt", t, 3);
         }
-        QVERIFY(!ok);
+        QCOMPARE(result, IniResult::Unwritable);
         QCOMPARE(ReadBytes(ini), old);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"english.ini"});
     }
@@ -346,9 +338,8 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.filePath("english.ini");
         QDir(dir.path()).mkdir("english.ini");
-        QStringList lines;
-        int count = 0;
-        QVERIFY(!SaveHistory(ini, "/q/a.txt", Table(ThreeLines), 3, lines, count));
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("/q/a.txt", Table(ThreeLines), 3), IniResult::Unreadable);
         QVERIFY(QFileInfo(ini).isDir());
     }
 
@@ -375,10 +366,11 @@ private slots:
         for (int i = 1; i <= 40000; ++i)
             big << QStringLiteral("w%1\tj").arg(i);
         QuestionList t = Table(big);
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("/q/big.txt", t, 40000), IniResult::Done);
+        QCOMPARE(file.SaveHistory("/q/small.txt", Table(ThreeLines), 3), IniResult::Done);
         QStringList lines;
         int count = 0;
-        QVERIFY(SaveHistory(ini, "/q/big.txt", t, 40000, lines, count));
-        QVERIFY(SaveHistory(ini, "/q/small.txt", Table(ThreeLines), 3, lines, count));
         ReadTextFile(ini, lines, count);
         QCOMPARE(count, 40005 + 8);
         QCOMPARE(lines[count], QString(")History"));

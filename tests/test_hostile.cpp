@@ -1,7 +1,7 @@
 // Whatever file the user opens, and whatever the disk does: a clear outcome,
 // never a hang or a crash, and english.ini whole.
 #include "TestSupport.h"
-#include "store/History.h"
+#include "store/IniFile.h"
 #include "store/TextFile.h"
 
 #include <QLabel>
@@ -184,9 +184,8 @@ private slots:
         for (int i = 1; i <= 5000; ++i)
             lines << QStringLiteral("Line %1.\t行").arg(i);
         BuildQuestionRecords(lines, 5000, table);
-        QStringList iniLines;
-        int count = 0;
-        const bool saved = SaveHistory(ini, "/q/a.txt", table, 5000, iniLines, count);
+        IniFile file(ini);
+        const bool saved = file.SaveHistory("/q/a.txt", table, 5000) == IniResult::Done;
         const QByteArray after = ReadBytes(ini);
         QProcess::execute("umount", {dir.path()});
         QVERIFY(!saved);

@@ -1,7 +1,7 @@
 // A process killed in the middle of a save leaves english.ini as the old file or
 // the new one, whole. QUILLMERE_KILLS sets the number of kills.
 #include "TestSupport.h"
-#include "store/History.h"
+#include "store/IniFile.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -31,10 +31,9 @@ private slots:
         QByteArray versions[2];
         for (int v = 0; v < 2; ++v) {
             WriteBytes(ini, CrLf(settings + other));
-            QStringList lines;
-            int count = 0;
-            QVERIFY(
-                SaveHistory(ini, "/q/loop.txt", SaveLoopTable(records, v), records, lines, count));
+            IniFile file(ini);
+            QCOMPARE(file.SaveHistory("/q/loop.txt", SaveLoopTable(records, v), records),
+                     IniResult::Done);
             versions[v] = ReadBytes(ini);
         }
         QVERIFY(versions[0] != versions[1]);

@@ -28,15 +28,6 @@ QString CaptionOf(QWidget* w)
     return {};
 }
 
-QColor FaceOf(QWidget* w)
-{
-    if (qobject_cast<QPushButton*>(w))
-        return w->palette().color(QPalette::Button);
-    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w))
-        return w->palette().color(QPalette::Base);
-    return w->palette().color(QPalette::Window);
-}
-
 } // namespace
 
 class TestMainWindow : public QObject
@@ -164,7 +155,7 @@ private slots:
         QCOMPARE(w.Quest->text(), QString("イニシャルファイルが読み込めませんでした。"));
         QCOMPARE(w.Anser->toPlainText(),
                  QString("ﾌｧｲﾙ･ｵﾌﾟｼｮﾝでｵﾌﾟｼｮﾝを設定後、更新をしてください。"));
-        QCOMPARE(p.m().IniLineCount, -1);
+        QCOMPARE(p.m().Ini.Count(), -1);
         QCOMPARE(p.m().QuestionLineCount, 0);
         QVERIFY(!w.Words[0]->isVisibleTo(&w));
         QVERIFY(!QFile::exists(p.ini()));
@@ -249,8 +240,8 @@ private slots:
         s[16] = "";
         p.writeIni(s);
         p.start();
-        QCOMPARE(p.m().Settings.OperationMode, 0);
-        QCOMPARE(p.m().Settings.DisplayMode, 0);
+        QCOMPARE(int(p.m().Settings.OperationMode), 0);
+        QCOMPARE(int(p.m().Settings.DisplayMode), 0);
         QCOMPARE(p.m().Settings.QuestionFile, q);
     }
 

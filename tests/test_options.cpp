@@ -171,8 +171,8 @@ private slots:
         for (QRadioButton* o : {d.Option1, d.Option2, d.Option3, d.Option4, d.Option5, d.Option6})
             QVERIFY(!o->isChecked());
         QTest::mouseClick(d.ButtonOK, Qt::LeftButton);
-        QCOMPARE(p->m().Settings.OperationMode, 3);
-        QCOMPARE(p->m().Settings.DisplayMode, 7);
+        QCOMPARE(int(p->m().Settings.OperationMode), 3);
+        QCOMPARE(int(p->m().Settings.DisplayMode), 7);
         QTRY_VERIFY(!main().OptionsWindow());
     }
 
@@ -297,15 +297,15 @@ private slots:
         d.Check1[2]->setChecked(true);
         d.Text9->setText("20");
         QTest::mouseClick(change ? d.ButtonChange : d.ButtonOK, Qt::LeftButton);
-        QCOMPARE(p->m().Settings.OperationMode, 2);
+        QCOMPARE(int(p->m().Settings.OperationMode), 2);
         QCOMPARE(p->m().Settings.ShowQuestionCount, 1);
         QCOMPARE(p->m().Settings.LimitQuestionCount, 1);
         QCOMPARE(main().Anser->font().pointSizeF(), 20.0);
         QVERIFY(main().BStart->isVisibleTo(&main()));
 
         p->start();
-        QCOMPARE(p->m().Settings.OperationMode, change ? 2 : 0);
-        QCOMPARE(p->m().Settings.DisplayMode, change ? 2 : 0);
+        QCOMPARE(int(p->m().Settings.OperationMode), change ? 2 : 0);
+        QCOMPARE(int(p->m().Settings.DisplayMode), change ? 2 : 0);
         QCOMPARE(p->m().Settings.ShowGiveupMessage, change ? 1 : 0);
         QCOMPARE(p->m().Settings.EnglishFontSize, change ? QString("20") : QString());
         QCOMPARE(p->m().Settings.ShowQuestionCount, 1);
@@ -330,7 +330,7 @@ private slots:
         else
             QTest::mouseClick(d.ButtonCancel, Qt::LeftButton);
         QTRY_VERIFY(!main().OptionsWindow());
-        QCOMPARE(p->m().Settings.OperationMode, 0);
+        QCOMPARE(int(p->m().Settings.OperationMode), 0);
         QCOMPARE(p->m().Settings.QuestionFile, QString("abc"));
         QCOMPARE(ReadBytes(p->ini()), before);
     }
@@ -351,7 +351,7 @@ private slots:
         const QString q =
             p->writeQuestions("q.txt", {"I am fine.\t私は元気です。", "Good.\tよい。"});
         frmMain& w = p->start();
-        QCOMPARE(p->m().IniLineCount, -1);
+        QCOMPARE(p->m().Ini.Count(), -1);
         w.FileSetting->trigger();
         Options& d = *w.OptionsWindow();
         p->dialogs.files.push_back(q);
@@ -382,7 +382,7 @@ private slots:
         }
         QCOMPARE(main().LabelCHK->text(), QString("english.iniに書き込めませんでした。"));
         QCOMPARE(ReadBytes(p->ini()), before);
-        QCOMPARE(p->m().Settings.OperationMode, 0);
+        QCOMPARE(int(p->m().Settings.OperationMode), 0);
         QVERIFY(main().OptionsWindow());
     }
 };

@@ -76,7 +76,7 @@ private slots:
         QFETCH(bool, hasSection);
         QFETCH(int, count);
         Module1 m;
-        m.Settings.DisplayMode = displayMode;
+        m.Settings.DisplayMode = static_cast<DisplayFilter>(displayMode);
         FillTable(m, pattern, hasSection);
         QCOMPARE(m.EligibleCount, count);
     }
@@ -143,7 +143,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, number);
         Module1 m;
-        m.Settings.DisplayMode = displayMode;
+        m.Settings.DisplayMode = static_cast<DisplayFilter>(displayMode);
         m.Settings.LimitQuestionCount = limit > 0 ? 1 : 0;
         FillTable(m, pattern, hasSection);
         const int eligible = m.EligibleCount;

@@ -1,5 +1,6 @@
 // The 17 settings lines of english.ini: taking them and writing them back.
 #include "TestSupport.h"
+#include "store/IniFile.h"
 #include "store/Settings.h"
 #include "store/TextFile.h"
 
@@ -14,7 +15,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString ini = dir.filePath("english.ini");
-        QVERIFY(WriteSettings(ini, AppSettings{}, {}, -1));
+        QCOMPARE(IniFile(ini).WriteSettings(AppSettings{}), IniResult::Done);
         QCOMPARE(ReadBytes(ini), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
                                             "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
                                             " 0 \r\n 0 \r\n"));
@@ -71,10 +72,12 @@ private slots:
         QFETCH(QString, questionFile);
         QFETCH(int, showCorrect);
         AppSettings s;
-        s.OperationMode = s.DisplayMode = s.ShowCorrectMessage = 7;
+        s.OperationMode = Operation{7};
+        s.DisplayMode = DisplayFilter{7};
+        s.ShowCorrectMessage = 7;
         TakeSettings(FromOne(lines), int(lines.size()), s);
-        QCOMPARE(s.OperationMode, operationMode);
-        QCOMPARE(s.DisplayMode, displayMode);
+        QCOMPARE(int(s.OperationMode), operationMode);
+        QCOMPARE(int(s.DisplayMode), displayMode);
         QCOMPARE(s.QuestionFile, questionFile);
         QCOMPARE(s.ShowCorrectMessage, showCorrect);
     }
@@ -89,9 +92,9 @@ private slots:
         s.QuestionFile = QStringLiteral("/home/花子/英語 1.txt");
         s.JapaneseFontName = QStringLiteral("Noto Sans CJK JP");
         s.JapaneseFontSize = QStringLiteral("10.5");
-        s.OperationMode = 1;
-        s.DisplayMode = 2;
-        QVERIFY(WriteSettings(ini, s, {}, -1));
+        s.OperationMode = static_cast<Operation>(1);
+        s.DisplayMode = static_cast<DisplayFilter>(2);
+        QCOMPARE(IniFile(ini).WriteSettings(s), IniResult::Done);
         QStringList lines;
         int count = 0;
         ReadTextFile(ini, lines, count);
@@ -122,7 +125,10 @@ private slots:
         const QString ini = dir.filePath("english.ini");
         AppSettings s;
         s.QuestionFile = "/q/b.txt";
-        QVERIFY(WriteSettings(ini, s, FromOne(before), int(before.size())));
+        WriteBytes(ini, CrLf(before));
+        IniFile file(ini);
+        file.Read();
+        QCOMPARE(file.WriteSettings(s), IniResult::Done);
         QCOMPARE(ReadBytes(ini), CrLf(SettingsLines(s) + kept));
     }
 
@@ -134,7 +140,7 @@ private slots:
         bool written = true;
         {
             WriteBlock block(dir.path(), ini);
-            written = WriteSettings(ini, AppSettings{}, {}, -1);
+            written = IniFile(ini).WriteSettings(AppSettings{}) == IniResult::Done;
         }
         QVERIFY(!written);
         QCOMPARE(ReadBytes(ini), QByteArray("old\r\n"));

@@ -30,13 +30,8 @@ void Answer(frmMain& w, bool right)
     if (!right)
         std::reverse(order.begin(), order.end());
     for (const QString& word : order) {
-        for (size_t i = 1; i < w.Words.size(); ++i) {
-            if (w.Words[i]->property("word").toString() == word &&
-                w.Words[i]->palette().color(QPalette::Button) == QColor(0xC0, 0xFF, 0xFF)) {
-                QTest::mouseClick(w.Words[i], Qt::LeftButton);
-                break;
-            }
-        }
+        if (QPushButton* b = WordButton(w, word, true))
+            QTest::mouseClick(b, Qt::LeftButton);
     }
 }
 

@@ -13,11 +13,7 @@ namespace {
 
 QPushButton* Word(frmMain& w, const QString& word)
 {
-    for (size_t i = 1; i < w.Words.size(); ++i) {
-        if (w.Words[i]->property("word").toString() == word)
-            return w.Words[i];
-    }
-    return nullptr;
+    return WordButton(w, word);
 }
 
 void Click(QWidget* b)
@@ -29,18 +25,7 @@ void Click(QWidget* b)
 
 QString Face(QPushButton* b)
 {
-    return b->palette().color(QPalette::Button).name();
-}
-
-QStringList WordsOnWindow(frmMain& w)
-{
-    QStringList words;
-    for (auto* b : w.centralWidget()->findChildren<QPushButton*>()) {
-        if (b->objectName().startsWith("Words_") && b != w.Words[0])
-            words << b->property("word").toString();
-    }
-    words.sort();
-    return words;
+    return FaceOf(b).name();
 }
 
 } // namespace

@@ -1,16 +1,17 @@
 #include "answer/Judge.h"
 
-#include "answer/TextCompare.h"
 #include "store/Questions.h"
+#include "store/TextCompare.h"
 
-JudgeRefusal JudgeRefusalFor(int questionLineCount, int wordButtonCount, int operationMode,
+JudgeRefusal JudgeRefusalFor(int questionLineCount, int wordButtonCount, Operation operationMode,
                              bool questionShown)
 {
     if (questionLineCount < 1)
         return JudgeRefusal::NoFile;
-    if (wordButtonCount < 1 && operationMode == 0)
+    if (wordButtonCount < 1 && operationMode == Operation::WordButtons)
         return JudgeRefusal::NoWordButtons;
-    if (operationMode == 2 || (operationMode == 1 && !questionShown))
+    if (operationMode == Operation::PostcardEnglishJapanese ||
+        (operationMode == Operation::PostcardJapaneseEnglish && !questionShown))
         return JudgeRefusal::NoQuestion;
     return JudgeRefusal::None;
 }

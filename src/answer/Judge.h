@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Settings.h"
+
 #include <QString>
 
 // Why a verdict cannot be given now, or None.
@@ -8,10 +10,10 @@ enum class JudgeRefusal
     None,
     NoFile,        // no question file loaded
     NoWordButtons, // word-button mode without word buttons
-    NoQuestion,    // postcard mode with no question on display, or mode 2
+    NoQuestion,    // Japanese→English with no question on display, or English→Japanese
 };
 
-JudgeRefusal JudgeRefusalFor(int questionLineCount, int wordButtonCount, int operationMode,
+JudgeRefusal JudgeRefusalFor(int questionLineCount, int wordButtonCount, Operation operationMode,
                              bool questionShown);
 
 // The answer is right when it equals the English part under the text comparison,

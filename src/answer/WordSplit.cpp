@@ -1,7 +1,7 @@
 #include "answer/WordSplit.h"
 
-#include "answer/TextCompare.h"
-#include "app/Yield.h"
+#include "store/TextCompare.h"
+#include "store/Yield.h"
 
 QStringList SplitWords(const QString& text, bool* hasTab)
 {

@@ -1,4 +1,4 @@
-#include "app/Module1.h"
+#include "quiz/Module1.h"
 #include "ui/DialogSeam.h"
 #include "ui/ShownReport.h"
 #include "ui/frmMain.h"
@@ -14,8 +14,8 @@ int main(int argc, char* argv[])
     PrepareApplication();
 
     Module1 state;
-    state.IniPath =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("english.ini"));
+    state.Ini = IniFile(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("english.ini")));
     QSettings store(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
     QtDialogs dialogs;
 

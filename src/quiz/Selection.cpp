@@ -1,12 +1,18 @@
 #include "quiz/Selection.h"
 
-#include "app/Yield.h"
+#include "store/Yield.h"
 
 namespace {
 
-bool KnownDisplayMode(int displayMode)
+bool KnownDisplayMode(DisplayFilter displayMode)
 {
-    return displayMode >= 0 && displayMode <= 2;
+    switch (displayMode) {
+    case DisplayFilter::All:
+    case DisplayFilter::NotYetCorrect:
+    case DisplayFilter::AnsweredWrongly:
+        return true;
+    }
+    return false;
 }
 
 bool EligibleAt(const Module1& m, int p)
@@ -17,21 +23,20 @@ bool EligibleAt(const Module1& m, int p)
 
 } // namespace
 
-bool IsEligible(const QuestionRecord& r, int displayMode)
+bool IsEligible(const QuestionRecord& r, DisplayFilter displayMode)
 {
     switch (displayMode) {
-    case 0:
+    case DisplayFilter::All:
         return r.Length > 0;
-    case 1:
+    case DisplayFilter::NotYetCorrect:
         return r.Length > 0 && r.CorrectCount == 0;
-    case 2:
+    case DisplayFilter::AnsweredWrongly:
         return r.Length > 0 && r.WrongCount >= 1;
-    default:
-        return false;
     }
+    return false;
 }
 
-int CountEligible(const QuestionList& table, int count, int displayMode, bool hasSection)
+int CountEligible(const QuestionList& table, int count, DisplayFilter displayMode, bool hasSection)
 {
     if (!hasSection)
         return CountQuestions(table, count);

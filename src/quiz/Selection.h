@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/Module1.h"
+#include "quiz/Module1.h"
 #include "store/Questions.h"
+#include "store/Settings.h"
 
 #include <optional>
 
@@ -9,13 +10,14 @@
 // moves over QuestionTable. Eligibility is tested record by record as the
 // position moves, so an answer given in between counts at the next move.
 
-// 0: every question; 1: those never answered correctly; 2: those answered
-// wrongly. Any other display mode makes no test (see the scans).
-bool IsEligible(const QuestionRecord& r, int displayMode);
+// All: every question; NotYetCorrect: those never answered correctly;
+// AnsweredWrongly: those answered wrongly. Any other display mode makes no test
+// (see the scans).
+bool IsEligible(const QuestionRecord& r, DisplayFilter displayMode);
 
 // The eligible count fixed at load. A file never studied (no history section)
 // counts every question, whatever the display mode.
-int CountEligible(const QuestionList& table, int count, int displayMode, bool hasSection);
+int CountEligible(const QuestionList& table, int count, DisplayFilter displayMode, bool hasSection);
 
 // The scans move CurrentIndex as they go and yield to the window after each
 // record passed over. They return where they stopped: the first eligible record

@@ -1,9 +1,7 @@
 #include "store/History.h"
 
-#include "answer/TextCompare.h"
-#include "app/Yield.h"
-#include "store/SaveFile.h"
-#include "store/TextFile.h"
+#include "store/TextCompare.h"
+#include "store/Yield.h"
 
 #include <optional>
 
@@ -256,36 +254,6 @@ QStringList BuildHistorySection(const QString& questionFile, const QuestionList&
 
 namespace {
 
-// Brings iniLines up to the file, reading it only when it may have changed.
-bool Reread(const QString& iniPath, QStringList& iniLines, int& iniLineCount, FileStamp* stamp)
-{
-    if (stamp && stamp->known && *stamp == StampOf(iniPath))
-        return true;
-    FileStamp read;
-    const ReadStatus status = ReadTextFile(iniPath, iniLines, iniLineCount, &read);
-    if (status != ReadStatus::Ok && status != ReadStatus::Missing)
-        return false;
-    if (stamp)
-        *stamp = read;
-    return true;
-}
-
-// Writes lines 1.. of out to english.ini and mirrors the new file in iniLines.
-bool Rewrite(const QString& iniPath, QStringList out, QStringList& iniLines, int& iniLineCount,
-             FileStamp* stamp)
-{
-    if (!WriteLinesAtomically(iniPath, out, 1)) {
-        if (stamp)
-            stamp->known = false;
-        return false;
-    }
-    iniLineCount = static_cast<int>(out.size() - 1);
-    iniLines = std::move(out);
-    if (stamp)
-        *stamp = StampOf(iniPath);
-    return true;
-}
-
 void CopyLines(const QStringList& from, int first, int last, QStringList& to)
 {
     for (int i = first; i <= last && i < from.size(); ++i)
@@ -294,13 +262,9 @@ void CopyLines(const QStringList& from, int first, int last, QStringList& to)
 
 } // namespace
 
-bool SaveHistory(const QString& iniPath, const QString& questionFile, const QuestionList& table,
-                 int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp)
+QStringList LinesWithSection(const QStringList& iniLines, int iniLineCount,
+                             const QString& questionFile, const QuestionList& table, int count)
 {
-    if (count < 0)
-        return true;
-    if (!Reread(iniPath, iniLines, iniLineCount, stamp))
-        return false;
     const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
     QStringList out{QString()};
     out.reserve(std::max(iniLineCount, 0) + count + 6);
@@ -309,24 +273,20 @@ bool SaveHistory(const QString& iniPath, const QString& questionFile, const Ques
     AppendSection(out, questionFile, table, count, &iniLines, b.start + 4, lastRecord);
     if (b.start > 0)
         CopyLines(iniLines, b.end + 1, iniLineCount, out);
-    return Rewrite(iniPath, std::move(out), iniLines, iniLineCount, stamp);
+    return out;
 }
 
-bool ClearHistory(const QString& iniPath, const QString& questionFile, QuestionList& table,
-                  int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp)
+QStringList LinesWithoutSection(const QStringList& iniLines, int iniLineCount,
+                                const QString& questionFile)
 {
-    for (int i = 1; i <= count && i < static_cast<int>(table.size()); ++i) {
-        table[static_cast<size_t>(i)].CorrectCount = 0;
-        table[static_cast<size_t>(i)].WrongCount = 0;
-    }
-    if (!Reread(iniPath, iniLines, iniLineCount, stamp))
-        return false;
     const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
-    if (b.start == 0)
-        return true;
     QStringList out{QString()};
+    if (b.start == 0) {
+        CopyLines(iniLines, 1, iniLineCount, out);
+        return out;
+    }
     out.reserve(iniLineCount - (b.end - b.start));
     CopyLines(iniLines, 1, b.start - 1, out);
     CopyLines(iniLines, b.end + 1, iniLineCount, out);
-    return Rewrite(iniPath, std::move(out), iniLines, iniLineCount, stamp);
+    return out;
 }

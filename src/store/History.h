@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/Questions.h"
-#include "store/TextFile.h"
 
 #include <QString>
 #include <QStringList>
@@ -37,18 +36,12 @@ bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& 
 // The lines of the section that SaveHistory writes, records in file order.
 QStringList BuildHistorySection(const QString& questionFile, const QuestionList& table, int count);
 
-// Writes the section of questionFile into english.ini (replaced in place, or
-// appended), then leaves iniLines as the file now is. Does nothing when the
-// question file was missing (count below 0). False when english.ini could not be
-// read or written; the file is then unchanged.
-// english.ini is read again first, unless stamp shows that iniLines still are
-// the file as it is; stamp is then kept up to date.
-bool SaveHistory(const QString& iniPath, const QString& questionFile, const QuestionList& table,
-                 int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp = nullptr);
+// The lines of english.ini (from entry 0, which stays empty) with the section of
+// questionFile written in: replaced in place, or appended. Record lines that
+// did not change are shared with iniLines, not rebuilt.
+QStringList LinesWithSection(const QStringList& iniLines, int iniLineCount,
+                             const QString& questionFile, const QuestionList& table, int count);
 
-// Zeroes the counters of records 1..count and removes the section of
-// questionFile from english.ini; a file without the section is not touched.
-// False when english.ini could not be read or written; the file is then
-// unchanged.
-bool ClearHistory(const QString& iniPath, const QString& questionFile, QuestionList& table,
-                  int count, QStringList& iniLines, int& iniLineCount, FileStamp* stamp = nullptr);
+// The lines of english.ini (from entry 0) without the section of questionFile.
+QStringList LinesWithoutSection(const QStringList& iniLines, int iniLineCount,
+                                const QString& questionFile);

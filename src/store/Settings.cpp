@@ -1,7 +1,8 @@
 #include "store/Settings.h"
 
 #include "store/History.h"
-#include "store/SaveFile.h"
+
+#include <type_traits>
 
 std::optional<int> ParseInt16(const QString& text)
 {
@@ -18,57 +19,85 @@ QString FormatSettingsInteger(int value)
            QLatin1Char(' ');
 }
 
+const std::array<SettingsField, SettingsLineCount> SettingsFields = {{
+    {1, SettingKind::Switch, &AppSettings::ShowCorrectMessage},
+    {2, SettingKind::Switch, &AppSettings::ShowWrongMessage},
+    {3, SettingKind::Switch, &AppSettings::ShowGiveupMessage},
+    {4, SettingKind::Switch, &AppSettings::ShowQuestionCount},
+    {5, SettingKind::Switch, &AppSettings::LimitQuestionCount},
+    {6, SettingKind::Text, &AppSettings::QuestionFile},
+    {7, SettingKind::Text, &AppSettings::CorrectMessageFile},
+    {8, SettingKind::Text, &AppSettings::WrongMessageFile},
+    {9, SettingKind::Text, &AppSettings::GiveupMessageFile},
+    {10, SettingKind::Text, &AppSettings::JapaneseFontName},
+    {11, SettingKind::Text, &AppSettings::JapaneseFontSize},
+    {12, SettingKind::Text, &AppSettings::EnglishFontName},
+    {13, SettingKind::Text, &AppSettings::EnglishFontSize},
+    {14, SettingKind::Text, &AppSettings::CommentFontName},
+    {15, SettingKind::Text, &AppSettings::CommentFontSize},
+    {16, SettingKind::Number, &AppSettings::OperationMode},
+    {17, SettingKind::Number, &AppSettings::DisplayMode},
+}};
+
+int NumberOf(const AppSettings& s, const SettingsField& field)
+{
+    return std::visit(
+        [&](auto member) -> int {
+            if constexpr (std::is_same_v<decltype(member), QString AppSettings::*>)
+                return 0;
+            else
+                return static_cast<int>(s.*member);
+        },
+        field.member);
+}
+
+void SetNumber(AppSettings& s, const SettingsField& field, int value)
+{
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, int AppSettings::*>)
+                s.*member = value;
+            else if constexpr (!std::is_same_v<Member, QString AppSettings::*>)
+                s.*member = static_cast<std::remove_reference_t<decltype(s.*member)>>(value);
+        },
+        field.member);
+}
+
+QString TextOf(const AppSettings& s, const SettingsField& field)
+{
+    const auto* member = std::get_if<QString AppSettings::*>(&field.member);
+    return member ? s.**member : QString();
+}
+
+void SetText(AppSettings& s, const SettingsField& field, const QString& value)
+{
+    if (const auto* member = std::get_if<QString AppSettings::*>(&field.member))
+        s.** member = value;
+}
+
 void TakeSettings(const QStringList& lines, int count, AppSettings& s)
 {
     const int usable = std::min({count, SettingsLineCount, FirstKeptLine(lines, count) - 1});
-    auto line = [&](int n) { return n <= usable && n < lines.size() ? lines[n] : QString(); };
-    auto takeInt = [&](int n, int& field) {
-        if (const auto v = ParseInt16(line(n)))
-            field = *v;
-    };
-    auto takeText = [&](int n, QString& field) {
-        const QString t = line(n);
-        if (!t.isEmpty())
-            field = t;
-    };
-    takeInt(1, s.ShowCorrectMessage);
-    takeInt(2, s.ShowWrongMessage);
-    takeInt(3, s.ShowGiveupMessage);
-    takeInt(4, s.ShowQuestionCount);
-    takeInt(5, s.LimitQuestionCount);
-    takeText(6, s.QuestionFile);
-    takeText(7, s.CorrectMessageFile);
-    takeText(8, s.WrongMessageFile);
-    takeText(9, s.GiveupMessageFile);
-    takeText(10, s.JapaneseFontName);
-    takeText(11, s.JapaneseFontSize);
-    takeText(12, s.EnglishFontName);
-    takeText(13, s.EnglishFontSize);
-    takeText(14, s.CommentFontName);
-    takeText(15, s.CommentFontSize);
-    takeInt(16, s.OperationMode);
-    takeInt(17, s.DisplayMode);
+    for (const SettingsField& field : SettingsFields) {
+        const QString line =
+            field.line <= usable && field.line < lines.size() ? lines[field.line] : QString();
+        if (field.kind == SettingKind::Text) {
+            if (!line.isEmpty())
+                SetText(s, field, line);
+        } else if (const auto v = ParseInt16(line)) {
+            SetNumber(s, field, *v);
+        }
+    }
 }
 
 QStringList SettingsLines(const AppSettings& s)
 {
-    return {FormatSettingsInteger(s.ShowCorrectMessage),
-            FormatSettingsInteger(s.ShowWrongMessage),
-            FormatSettingsInteger(s.ShowGiveupMessage),
-            FormatSettingsInteger(s.ShowQuestionCount),
-            FormatSettingsInteger(s.LimitQuestionCount),
-            s.QuestionFile,
-            s.CorrectMessageFile,
-            s.WrongMessageFile,
-            s.GiveupMessageFile,
-            s.JapaneseFontName,
-            s.JapaneseFontSize,
-            s.EnglishFontName,
-            s.EnglishFontSize,
-            s.CommentFontName,
-            s.CommentFontSize,
-            FormatSettingsInteger(s.OperationMode),
-            FormatSettingsInteger(s.DisplayMode)};
+    QStringList out;
+    for (const SettingsField& field : SettingsFields)
+        out << (field.kind == SettingKind::Text ? TextOf(s, field)
+                                                : FormatSettingsInteger(NumberOf(s, field)));
+    return out;
 }
 
 int FirstKeptLine(const QStringList& lines, int count)
@@ -79,14 +108,4 @@ int FirstKeptLine(const QStringList& lines, int count)
             return i;
     }
     return SettingsLineCount + 1;
-}
-
-bool WriteSettings(const QString& iniPath, const AppSettings& settings, const QStringList& iniLines,
-                   int iniLineCount)
-{
-    QStringList out = SettingsLines(settings);
-    for (int i = FirstKeptLine(iniLines, iniLineCount); i <= iniLineCount && i < iniLines.size();
-         ++i)
-        out.append(iniLines[i]);
-    return WriteLinesAtomically(iniPath, out);
 }

@@ -1,6 +1,6 @@
 #include "store/TextFile.h"
 
-#include "app/Yield.h"
+#include "store/Yield.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -2,7 +2,6 @@
 
 #include "ui/DialogSeam.h"
 #include "ui/Twips.h"
-#include "ui/frmMain.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -20,7 +19,8 @@ QString FormatPointSize(double points)
     return QString::number(points, 'g', 8);
 }
 
-Options::Options(frmMain& mainWindow) : QWidget(&mainWindow, Qt::Dialog), main(mainWindow)
+Options::Options(const AppSettings& settings, DialogSeam& dialogSeam, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), filled(settings), dialogs(dialogSeam)
 {
     setObjectName(QStringLiteral("Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -144,6 +144,34 @@ void Options::BuildControls()
                                                       ButtonClearHistory, Check2, Check3})
         w->raise();
 
+    // The display group becomes a group of its own, at the same places on screen.
+    // Qt counts grandchildren in a parent's radio group too, so each group also
+    // gets a button group of its own; the ids are the mode values.
+    displayGroup = new QButtonGroup(this);
+    int id = 0;
+    for (QRadioButton* o : {Option4, Option5, Option6}) {
+        const QPoint onScreen = o->pos();
+        o->setParent(Frame4);
+        o->move(onScreen - Frame4->pos());
+        o->show();
+        displayGroup->addButton(o, id++);
+    }
+    modeGroup = new QButtonGroup(this);
+    id = 0;
+    for (QRadioButton* o : {Option1, Option2, Option3})
+        modeGroup->addButton(o, id++);
+
+    lineControls[1].check = Check1[0];
+    lineControls[2].check = Check1[1];
+    lineControls[3].check = Check1[2];
+    lineControls[4].check = Check2;
+    lineControls[5].check = Check3;
+    int line = 6;
+    for (QLineEdit* e : {Text1, Text2, Text3, Text4, Text5, Text8, Text6, Text9, Text7, Text10})
+        lineControls[static_cast<size_t>(line++)].box = e;
+    lineControls[16].group = modeGroup;
+    lineControls[17].group = displayGroup;
+
     QWidget* previous = nullptr;
     for (const auto& [tab, w] : tabs) {
         if (previous)
@@ -156,67 +184,55 @@ void Options::BuildControls()
     connect(ButtonFzannen, &QPushButton::clicked, this, [this] { ButtonFile_Click(Text3); });
     connect(ButtonFgiveup, &QPushButton::clicked, this, [this] { ButtonFile_Click(Text4); });
     connect(BTFontWABUN, &QPushButton::clicked, this,
-            [this] { ButtonFont_Click(main.State().Settings.JapaneseFontName, Text5, Text8); });
+            [this] { ButtonFont_Click(filled.JapaneseFontName, Text5, Text8); });
     connect(BTFontEnglish, &QPushButton::clicked, this,
-            [this] { ButtonFont_Click(main.State().Settings.EnglishFontName, Text6, Text9); });
+            [this] { ButtonFont_Click(filled.EnglishFontName, Text6, Text9); });
     connect(BTFontComment, &QPushButton::clicked, this,
-            [this] { ButtonFont_Click(main.State().Settings.CommentFontName, Text7, Text10); });
-    auto command = [this](QPushButton* b, void (Options::*handler)()) {
-        connect(b, &QPushButton::clicked, this,
-                [this, handler] { main.Handle([this, handler] { (this->*handler)(); }); });
-    };
-    command(ButtonClearHistory, &Options::ButtonClearHistory_Click);
-    command(ButtonOK, &Options::ButtonOK_Click);
-    command(ButtonChange, &Options::ButtonChange_Click);
-    command(ButtonCancel, &Options::ButtonCancel_Click);
+            [this] { ButtonFont_Click(filled.CommentFontName, Text7, Text10); });
+    connect(ButtonClearHistory, &QPushButton::clicked, this, &Options::ButtonClearHistory_Click);
+    connect(ButtonOK, &QPushButton::clicked, this, &Options::ButtonOK_Click);
+    connect(ButtonChange, &QPushButton::clicked, this, &Options::ButtonChange_Click);
+    connect(ButtonCancel, &QPushButton::clicked, this, &Options::ButtonCancel_Click);
+}
+
+const Options::LineControl& Options::ControlOf(const SettingsField& field) const
+{
+    return lineControls[static_cast<size_t>(field.line)];
 }
 
 void Options::Fill()
 {
-    const AppSettings& s = main.State().Settings;
-    // A hand-edited value other than 0 or 1 shows as checked only when it is 1,
-    // the one value the program treats as on.
-    Check1[0]->setChecked(s.ShowCorrectMessage == 1);
-    Check1[1]->setChecked(s.ShowWrongMessage == 1);
-    Check1[2]->setChecked(s.ShowGiveupMessage == 1);
-    Check2->setChecked(s.ShowQuestionCount == 1);
-    Check3->setChecked(s.LimitQuestionCount == 1);
-    Text1->setText(s.QuestionFile);
-    Text2->setText(s.CorrectMessageFile);
-    Text3->setText(s.WrongMessageFile);
-    Text4->setText(s.GiveupMessageFile);
-    Text5->setText(s.JapaneseFontName);
-    Text8->setText(s.JapaneseFontSize);
-    Text6->setText(s.EnglishFontName);
-    Text9->setText(s.EnglishFontSize);
-    Text7->setText(s.CommentFontName);
-    Text10->setText(s.CommentFontSize);
-    Option1->setChecked(s.OperationMode == 0);
-    Option2->setChecked(s.OperationMode == 1);
-    Option3->setChecked(s.OperationMode == 2);
-    // The display group becomes a group of its own, at the same places on screen.
-    // Qt counts grandchildren in a parent's radio group too, so each group also
-    // gets a button group of its own.
-    auto* displayGroup = new QButtonGroup(this);
-    for (QRadioButton* o : {Option4, Option5, Option6}) {
-        const QPoint onScreen = o->pos();
-        o->setParent(Frame4);
-        o->move(onScreen - Frame4->pos());
-        o->show();
-        displayGroup->addButton(o);
+    for (const SettingsField& field : SettingsFields) {
+        const LineControl& c = ControlOf(field);
+        // A hand-edited switch other than 0 or 1 shows as checked only when it
+        // is 1, the one value the program treats as on.
+        if (c.check)
+            c.check->setChecked(NumberOf(filled, field) == 1);
+        else if (c.box)
+            c.box->setText(TextOf(filled, field));
+        else if (QAbstractButton* b = c.group->button(NumberOf(filled, field)))
+            b->setChecked(true);
     }
-    auto* modeGroup = new QButtonGroup(this);
-    for (QRadioButton* o : {Option1, Option2, Option3})
-        modeGroup->addButton(o);
-    Option4->setChecked(s.DisplayMode == 0);
-    Option5->setChecked(s.DisplayMode == 1);
-    Option6->setChecked(s.DisplayMode == 2);
+}
+
+AppSettings Options::Settings() const
+{
+    AppSettings s = filled;
+    for (const SettingsField& field : SettingsFields) {
+        const LineControl& c = ControlOf(field);
+        if (c.check)
+            SetNumber(s, field, c.check->isChecked() ? 1 : 0);
+        else if (c.box)
+            SetText(s, field, c.box->text());
+        else if (c.group->checkedId() >= 0)
+            SetNumber(s, field, c.group->checkedId());
+    }
+    return s;
 }
 
 void Options::ButtonFile_Click(QLineEdit* box)
 {
-    const QString path =
-        main.Dialogs().OpenFileName(this, QStringLiteral("開く"), AllFilesFilter());
+    const QString path = dialogs.OpenFileName(this, QStringLiteral("開く"), AllFilesFilter());
     if (!path.isEmpty())
         box->setText(path);
 }
@@ -227,7 +243,7 @@ void Options::ButtonFont_Click(const QString& presetName, QLineEdit* nameBox, QL
     if (!presetName.isEmpty())
         preset.setFamily(presetName);
     // A cancelled font dialog leaves both boxes as they were.
-    const auto chosen = main.Dialogs().ChooseFont(this, preset);
+    const auto chosen = dialogs.ChooseFont(this, preset);
     if (!chosen)
         return;
     nameBox->setText(chosen->family());
@@ -236,48 +252,20 @@ void Options::ButtonFont_Click(const QString& presetName, QLineEdit* nameBox, QL
 
 void Options::ButtonClearHistory_Click()
 {
-    const QString prompt = QStringLiteral("問題：") + main.State().Settings.QuestionFile +
-                           QStringLiteral("の履歴を削除しますか？");
-    if (main.Dialogs().ConfirmOkCancel(this, QStringLiteral("Quillmere"), prompt))
-        main.ClearHistoryOrSay();
-}
-
-void Options::Commit(bool save)
-{
-    // The loaded file's counters go under its own name before any option changes.
-    // When they cannot be saved the dialog stays open, so nothing is lost.
-    if (!main.SaveHistoryOrSay())
-        return;
-    const AppSettings before = main.State().Settings;
-    main.CollectOptions(*this);
-    if (save && !main.WriteSettingsOrSay()) {
-        // Not saved, so not applied either: the settings stay those of the
-        // loaded file.
-        main.State().Settings = before;
-        return;
-    }
-    main.ApplySettings();
-    if (save) {
-        main.Quest->clear();
-        main.Anser->clear();
-    }
-    if (main.State().Settings.OperationMode == 0) {
-        main.ShowCurrentQuestion();
-        main.BStart->hide();
-    } else {
-        main.BStart->show();
-    }
-    close();
+    const QString prompt =
+        QStringLiteral("問題：") + filled.QuestionFile + QStringLiteral("の履歴を削除しますか？");
+    if (dialogs.ConfirmOkCancel(this, QStringLiteral("Quillmere"), prompt))
+        emit ClearHistoryConfirmed();
 }
 
 void Options::ButtonOK_Click()
 {
-    Commit(false);
+    emit Committed(Settings(), false);
 }
 
 void Options::ButtonChange_Click()
 {
-    Commit(true);
+    emit Committed(Settings(), true);
 }
 
 void Options::ButtonCancel_Click()

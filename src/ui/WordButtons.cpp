@@ -14,9 +14,9 @@ namespace {
 
 const QColor Available(0xC0, 0xFF, 0xFF);
 const QColor Used(0xC0, 0xC0, 0xC0);
-const char* const WordProperty = "word";
+const char* const WordPropertyName = "word";
 
-QColor Face(const QPushButton* b)
+QColor FaceOf(const QPushButton* b)
 {
     return b->palette().color(QPalette::Button);
 }
@@ -28,9 +28,9 @@ void SetFace(QPushButton* b, const QColor& c)
     b->setPalette(p);
 }
 
-QString WordOf(const QPushButton* b)
+QString WordProperty(const QPushButton* b)
 {
-    return b->property(WordProperty).toString();
+    return b->property(WordPropertyName).toString();
 }
 
 // A button shows its word literally: an ampersand is no access key here.
@@ -64,7 +64,7 @@ void frmMain::BuildWordButtons(const QString& text)
         b->hide();
         const QPoint at = WordButtonPosition(index);
         b->setGeometry(TwipsToPixels(at.x()), TwipsToPixels(at.y()), tmpl->width(), tmpl->height());
-        b->setProperty(WordProperty, words[index]);
+        b->setProperty(WordPropertyName, words[index]);
         b->setText(ButtonCaption(words[index]));
         b->show();
         b->raise();
@@ -90,8 +90,8 @@ void frmMain::Words_Click(int index)
         return;
     QPushButton* b = Words[static_cast<size_t>(index)];
     const QString answer = Anser->toPlainText();
-    const QString word = WordOf(b);
-    if (Face(b) == Available) {
+    const QString word = WordProperty(b);
+    if (FaceOf(b) == Available) {
         Anser->setPlainText(answer + word);
         SetFace(b, Used);
     } else if (const auto shorter = TakeBackWord(answer, word)) {
@@ -101,11 +101,24 @@ void frmMain::Words_Click(int index)
     Anser->moveCursor(QTextCursor::End);
     int used = 0;
     for (size_t i = 1; i < Words.size(); ++i) {
-        if (Face(Words[i]) == Used)
+        if (FaceOf(Words[i]) == Used)
             ++used;
     }
     if (used == m.WordButtonCount - 1)
         JudgeAnswer();
+}
+
+QString frmMain::WordOf(int index) const
+{
+    return index >= 1 && index < static_cast<int>(Words.size())
+               ? WordProperty(Words[static_cast<size_t>(index)])
+               : QString();
+}
+
+bool frmMain::WordUsed(int index) const
+{
+    return index >= 1 && index < static_cast<int>(Words.size()) &&
+           FaceOf(Words[static_cast<size_t>(index)]) == Used;
 }
 
 void frmMain::BClear_Click()

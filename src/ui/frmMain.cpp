@@ -3,7 +3,6 @@
 #include "answer/Judge.h"
 #include "answer/Shuffle.h"
 #include "quiz/Selection.h"
-#include "store/History.h"
 #include "ui/Options.h"
 #include "ui/Twips.h"
 
@@ -357,24 +356,22 @@ void frmMain::ShowCurrentQuestion()
     if (!HasTab(r.Text))
         return;
     switch (m.Settings.OperationMode) {
-    case 0:
+    case Operation::WordButtons:
         RemoveWordButtons();
         Quest->setText(JapanesePart(r.Text));
         BuildWordButtons(r.Text);
-        BClear->show();
-        BGiveup->show();
         WriteQuestionStatus();
         break;
-    case 1:
-    case 2:
-        Quest->setText(m.Settings.OperationMode == 1 ? JapanesePart(r.Text) : EnglishPart(r.Text));
-        BClear->hide();
-        BGiveup->hide();
+    case Operation::PostcardJapaneseEnglish:
+        Quest->setText(JapanesePart(r.Text));
         RemoveWordButtons();
         break;
-    default:
+    case Operation::PostcardEnglishJapanese:
+        Quest->setText(EnglishPart(r.Text));
+        RemoveWordButtons();
         break;
     }
+    ShowModeControls();
 }
 
 void frmMain::BStart_Click()
@@ -391,14 +388,14 @@ void frmMain::ShowRecord()
     Anser->clear();
     Text1->setText(QString::number(m.CurrentNumber));
     switch (m.Settings.OperationMode) {
-    case 0:
+    case Operation::WordButtons:
         BuildWordButtons(m.Current().Text);
         WriteQuestionStatus();
         break;
-    case 2:
+    case Operation::PostcardEnglishJapanese:
         Quest->setText(EnglishPart(r.Text));
         break;
-    default:
+    case Operation::PostcardJapaneseEnglish:
         break;
     }
 }
@@ -466,7 +463,7 @@ void frmMain::JudgeAnswer()
         break;
     }
     const AppSettings& s = m.Settings;
-    if (s.OperationMode == 0) {
+    if (s.OperationMode == Operation::WordButtons) {
         ShuffleStrings(m.CorrectMessageCount, m.CorrectMessages);
         ShuffleStrings(m.WrongMessageCount, m.WrongMessages);
         const bool correct = IsCorrectAnswer(AnswerText(), m.Current().Text);
@@ -479,7 +476,7 @@ void frmMain::JudgeAnswer()
             LabelCHK->setText(messages[1]);
         if (QuestionRecord* r = m.CurrentRecord())
             RaiseCounter(correct ? r->CorrectCount : r->WrongCount);
-    } else if (s.OperationMode == 1) {
+    } else if (s.OperationMode == Operation::PostcardJapaneseEnglish) {
         Anser->setPlainText(EnglishPart(m.Current().Text));
     }
 }
@@ -524,34 +521,42 @@ void frmMain::Mazeru_Click()
     RemoveWordButtons();
     Quest->clear();
     Anser->clear();
-    if (m.Settings.OperationMode == 0) {
+    if (m.Settings.OperationMode == Operation::WordButtons) {
         ShowCurrentQuestion();
         BStart->hide();
     }
 }
 
-bool frmMain::SaveHistoryOrSay()
+bool frmMain::SayIfFailed(IniResult result)
 {
-    if (SaveHistory(m.IniPath, m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount,
-                    m.IniLines, m.IniLineCount, &m.IniStamp))
+    if (result == IniResult::Done)
         return true;
     LabelCHK->setText(Messages::IniNotWritten);
     return false;
+}
+
+bool frmMain::SaveHistoryOrSay()
+{
+    return SayIfFailed(
+        m.Ini.SaveHistory(m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount));
 }
 
 bool frmMain::WriteSettingsOrSay()
 {
-    if (WriteSettings(m.IniPath, m.Settings, m.IniLines, m.IniLineCount))
-        return true;
-    LabelCHK->setText(Messages::IniNotWritten);
-    return false;
+    return SayIfFailed(m.Ini.WriteSettings(m.Settings));
 }
 
 bool frmMain::ClearHistoryOrSay()
 {
-    if (ClearHistory(m.IniPath, m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount,
-                     m.IniLines, m.IniLineCount, &m.IniStamp))
-        return true;
-    LabelCHK->setText(Messages::IniNotWritten);
-    return false;
+    return SayIfFailed(
+        m.Ini.ClearHistory(m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount));
+}
+
+void frmMain::ShowModeControls()
+{
+    if (const auto shown = ControlsFor(m.Settings.OperationMode)) {
+        BClear->setVisible(shown->clear);
+        BGiveup->setVisible(shown->giveup);
+        BCheck->setVisible(shown->check);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/Module1.h"
+#include "quiz/Module1.h"
+#include "store/IniFile.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,7 +33,7 @@ class frmMain : public QMainWindow
 
 public:
     // state is the process-wide state, store the per-user settings store (window
-    // geometry), dialogs the seam for every modal prompt. state.IniPath must name
+    // geometry), dialogs the seam for every modal prompt. state.Ini must name
     // english.ini.
     frmMain(Module1& state, QSettings& store, DialogSeam& dialogs, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -43,7 +44,11 @@ public:
 
     // Shared procedures.
     void ApplySettings();
-    void CollectOptions(const Options& dialog);
+    // What ＯＫ (save false) and 更新 (save true) of the options dialog do with
+    // the settings it hands over: save the loaded file's history, take the
+    // settings, write them (更新), apply them and show the first question. False
+    // when a step failed; the settings in force are then those before.
+    bool ApplyOptions(const AppSettings& chosen, bool save);
     void ShowCurrentQuestion();
     void JudgeAnswer();
     void BuildWordButtons(const QString& text);
@@ -70,6 +75,11 @@ public:
     void mnuFileExit_Click();
     void FileSetting_Click();
 
+    // Word button i (from 1): the word it adds to the answer, and whether it is
+    // in the answer already.
+    QString WordOf(int index) const;
+    bool WordUsed(int index) const;
+
     Module1& State() { return m; }
     DialogSeam& Dialogs() { return dialogs; }
     Options* OptionsWindow() const;
@@ -81,29 +91,29 @@ public:
     void Handle(std::function<void()> command);
 
     // Controls.
-    QLabel* Quest = nullptr;
-    QLabel* Label1 = nullptr;
-    QTextEdit* Anser = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* LabelCHK = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    std::vector<QPushButton*> Words; // element 0 is the hidden template
-    QPushButton* BStart = nullptr;
-    QPushButton* BCheck = nullptr;
-    QPushButton* BNext = nullptr;
-    QPushButton* BBack = nullptr;
-    QPushButton* BClear = nullptr;
-    QPushButton* BGiveup = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QPushButton* BExit = nullptr;
+    QLabel* Quest = nullptr;         // the question: Japanese, or English in English→Japanese
+    QLabel* Label1 = nullptr;        // caption 問題：
+    QTextEdit* Anser = nullptr;      // the answer being built, or the revealed English
+    QLabel* Label2 = nullptr;        // caption 答え：
+    QLabel* LabelCHK = nullptr;      // the comment line: verdict messages and refusals
+    QLabel* Label3 = nullptr;        // あなたの回答, shown after a give-up
+    QLabel* Label4 = nullptr;        // the answer as it stood at the give-up
+    std::vector<QPushButton*> Words; // word buttons; element 0 is the hidden template
+    QPushButton* BStart = nullptr;   // 開始
+    QPushButton* BCheck = nullptr;   // チェック: reveal the English (Japanese→English)
+    QPushButton* BNext = nullptr;    // 次
+    QPushButton* BBack = nullptr;    // 前
+    QPushButton* BClear = nullptr;   // クリア: every word button back to unused
+    QPushButton* BGiveup = nullptr;  // Give up: show the right answer
+    QLineEdit* Text1 = nullptr;      // number of the question on display
+    QLineEdit* Text2 = nullptr;      // how many questions to ask (the limit)
+    QPushButton* BExit = nullptr;    // 終了: save the history and end
     QStatusBar* sbStatusBar = nullptr;
-    QMenu* mnuFile = nullptr;
-    QAction* mnuFileOpen = nullptr;
-    QAction* Mazeru = nullptr;
-    QAction* FileSetting = nullptr;
-    QAction* mnuFileExit = nullptr;
+    QMenu* mnuFile = nullptr;       // ﾌｧｲﾙ(F)
+    QAction* mnuFileOpen = nullptr; // 開く: choose a question file
+    QAction* Mazeru = nullptr;      // 混ぜる: mix the order of the questions
+    QAction* FileSetting = nullptr; // オプション設定: the options dialog
+    QAction* mnuFileExit = nullptr; // 終了(X)
 
 signals:
     // The user asked to end the program and the history is safe.
@@ -117,6 +127,10 @@ private:
     void BuildControls();
     void BuildMenu();
     void ApplyFonts();
+    // Shows the buttons that the operation mode uses.
+    void ShowModeControls();
+    // True for a change of english.ini that worked; otherwise LabelCHK says so.
+    bool SayIfFailed(IniResult result);
     void ShowRecord();
     void WriteQuestionStatus();
     void Exit();

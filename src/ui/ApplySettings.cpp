@@ -1,16 +1,13 @@
 // Start-up and the application of settings: the load step of the main window,
 // ApplySettings, CollectOptions and the File menu's open and options commands.
-#include "store/TextFile.h"
 #include "ui/DialogSeam.h"
 #include "ui/Options.h"
 #include "ui/Twips.h"
 #include "ui/frmMain.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QTextEdit>
 
@@ -36,17 +33,17 @@ void frmMain::Load()
     setFixedSize(TwipsToPixels(9600), TwipsToPixels(8000));
     Words[0]->hide();
 
-    ReadTextFile(m.IniPath, m.IniLines, m.IniLineCount, &m.IniStamp);
-    if (m.IniLineCount == -1) {
+    m.Ini.Read();
+    if (m.Ini.Missing()) {
         Quest->setText(Messages::NoIniFile);
         Anser->setPlainText(Messages::SetUpOptions);
         return;
     }
-    TakeSettings(m.IniLines, m.IniLineCount, m.Settings);
+    m.Ini.TakeSettings(m.Settings);
     ApplySettings();
     if (m.QuestionLineCount == -1)
         LabelCHK->setText(Messages::QuestionFileMissing);
-    if (m.Settings.OperationMode == 0) {
+    if (m.Settings.OperationMode == Operation::WordButtons) {
         ShowCurrentQuestion();
         BStart->hide();
     }
@@ -59,31 +56,20 @@ void frmMain::ApplySettings()
     Label3->hide();
     Label4->hide();
 
-    switch (s.OperationMode) {
-    case 0:
-        BClear->show();
-        BGiveup->show();
-        BCheck->hide();
-        break;
-    case 1:
-    case 2:
-        BClear->hide();
-        BGiveup->hide();
-        BCheck->setVisible(s.OperationMode == 1);
+    ShowModeControls();
+    if (s.OperationMode == Operation::PostcardJapaneseEnglish ||
+        s.OperationMode == Operation::PostcardEnglishJapanese) {
         Quest->clear();
         LabelCHK->clear();
         Anser->clear();
         RemoveWordButtons();
-        break;
-    default:
-        break;
     }
 
     LoadMessageFile(s.GiveupMessageFile, m.GiveupMessages, m.GiveupMessageCount);
     LoadMessageFile(s.CorrectMessageFile, m.CorrectMessages, m.CorrectMessageCount);
     LoadMessageFile(s.WrongMessageFile, m.WrongMessages, m.WrongMessageCount);
 
-    if (m.IniLineCount != -1 && NamesAFile(s.QuestionFile)) {
+    if (!m.Ini.Missing() && NamesAFile(s.QuestionFile)) {
         switch (LoadQuestionFile(m, s.QuestionFile)) {
         case LoadOutcome::Missing:
             return;
@@ -108,36 +94,32 @@ void frmMain::ApplySettings()
     Quest->clear();
 }
 
-void frmMain::CollectOptions(const Options& d)
+bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
 {
-    AppSettings& s = m.Settings;
-    s.ShowCorrectMessage = d.Check1[0]->isChecked() ? 1 : 0;
-    s.ShowWrongMessage = d.Check1[1]->isChecked() ? 1 : 0;
-    s.ShowGiveupMessage = d.Check1[2]->isChecked() ? 1 : 0;
-    s.ShowQuestionCount = d.Check2->isChecked() ? 1 : 0;
-    s.LimitQuestionCount = d.Check3->isChecked() ? 1 : 0;
-    s.QuestionFile = d.Text1->text();
-    s.CorrectMessageFile = d.Text2->text();
-    s.WrongMessageFile = d.Text3->text();
-    s.GiveupMessageFile = d.Text4->text();
-    s.JapaneseFontName = d.Text5->text();
-    s.JapaneseFontSize = d.Text8->text();
-    s.EnglishFontName = d.Text6->text();
-    s.EnglishFontSize = d.Text9->text();
-    s.CommentFontName = d.Text7->text();
-    s.CommentFontSize = d.Text10->text();
-    if (d.Option1->isChecked())
-        s.OperationMode = 0;
-    else if (d.Option2->isChecked())
-        s.OperationMode = 1;
-    else if (d.Option3->isChecked())
-        s.OperationMode = 2;
-    if (d.Option4->isChecked())
-        s.DisplayMode = 0;
-    else if (d.Option5->isChecked())
-        s.DisplayMode = 1;
-    else if (d.Option6->isChecked())
-        s.DisplayMode = 2;
+    // The loaded file's counters go under its own name before any option changes.
+    // When they cannot be saved the dialog stays open, so nothing is lost.
+    if (!SaveHistoryOrSay())
+        return false;
+    const AppSettings before = m.Settings;
+    m.Settings = chosen;
+    if (save && !WriteSettingsOrSay()) {
+        // Not saved, so not applied either: the settings stay those of the
+        // loaded file.
+        m.Settings = before;
+        return false;
+    }
+    ApplySettings();
+    if (save) {
+        Quest->clear();
+        Anser->clear();
+    }
+    if (m.Settings.OperationMode == Operation::WordButtons) {
+        ShowCurrentQuestion();
+        BStart->hide();
+    } else {
+        BStart->show();
+    }
+    return true;
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -166,8 +148,19 @@ void frmMain::mnuFileOpen_Click()
 void frmMain::FileSetting_Click()
 {
     // A dialog that was just closed is on its way out; open a fresh one.
-    if (!optionsWindow || !optionsWindow->isVisible())
-        optionsWindow = new Options(*this);
+    if (!optionsWindow || !optionsWindow->isVisible()) {
+        optionsWindow = new Options(m.Settings, dialogs, this);
+        Options* dialog = optionsWindow.data();
+        connect(dialog, &Options::Committed, this,
+                [this, dialog](const AppSettings& chosen, bool save) {
+                    Handle([this, dialog = QPointer<Options>(dialog), chosen, save] {
+                        if (ApplyOptions(chosen, save) && dialog)
+                            dialog->close();
+                    });
+                });
+        connect(dialog, &Options::ClearHistoryConfirmed, this,
+                [this] { Handle([this] { ClearHistoryOrSay(); }); });
+    }
     optionsWindow->setWindowTitle(QStringLiteral("オプション設定"));
     optionsWindow->show();
     optionsWindow->raise();

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "store/IniFile.h"
 #include "store/Questions.h"
 #include "store/Settings.h"
-#include "store/TextFile.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // The process-wide state: settings, the lines of english.ini and of the question
 // file, the question table with the position in it, the message lists and the
@@ -15,10 +16,8 @@ struct Module1
 {
     AppSettings Settings;
 
-    QStringList IniLines;
-    int IniLineCount = 0;
-    // english.ini as IniLines last saw it.
-    FileStamp IniStamp;
+    // english.ini: where it lives (the program's own directory) and its lines.
+    IniFile Ini;
 
     QStringList QuestionLines;
     int QuestionLineCount = 0;
@@ -39,9 +38,6 @@ struct Module1
 
     // The question file QuestionTable was read from; a refused file leaves it.
     QString LoadedQuestionFile;
-
-    // Where english.ini lives: the program's own directory.
-    QString IniPath;
 
     // Whether position i holds a record: within the count and the table (a failed
     // load can leave the two apart).
@@ -64,6 +60,16 @@ enum class LoadOutcome
 // EligibleCount counted. A missing file sets QuestionLineCount to -1 and keeps
 // the rest; a file over the limits changes nothing.
 LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile);
+
+// The buttons that each operation mode shows; nothing for a mode the program
+// does not know, whose controls then stay as they are.
+struct ModeControls
+{
+    bool clear = false;  // BClear
+    bool giveup = false; // BGiveup
+    bool check = false;  // BCheck
+};
+std::optional<ModeControls> ControlsFor(Operation mode);
 
 // Reads a message file into list and count when its path is longer than 3
 // characters; otherwise leaves both as they are.

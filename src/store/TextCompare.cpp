@@ -1,4 +1,4 @@
-#include "answer/TextCompare.h"
+#include "store/TextCompare.h"
 
 namespace {
 

@@ -1,7 +1,6 @@
-#include "app/Module1.h"
+#include "quiz/Module1.h"
 
 #include "quiz/Selection.h"
-#include "store/History.h"
 #include "store/TextFile.h"
 
 bool Module1::HoldsRecord(int i) const
@@ -41,8 +40,7 @@ LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile)
     m.QuestionLines = std::move(lines);
     m.QuestionLineCount = count;
     BuildQuestionRecords(m.QuestionLines, count, m.QuestionTable);
-    const bool hasSection =
-        MergeHistory(m.IniLines, m.IniLineCount, questionFile, m.QuestionTable, count);
+    const bool hasSection = m.Ini.MergeHistory(questionFile, m.QuestionTable, count);
     m.EligibleCount = CountEligible(m.QuestionTable, count, m.Settings.DisplayMode, hasSection);
     return LoadOutcome::Loaded;
 }
@@ -51,4 +49,17 @@ void LoadMessageFile(const QString& path, QStringList& list, int& count)
 {
     if (NamesAFile(path))
         ReadTextFile(path, list, count);
+}
+
+std::optional<ModeControls> ControlsFor(Operation mode)
+{
+    switch (mode) {
+    case Operation::WordButtons:
+        return ModeControls{.clear = true, .giveup = true, .check = false};
+    case Operation::PostcardJapaneseEnglish:
+        return ModeControls{.clear = false, .giveup = false, .check = true};
+    case Operation::PostcardEnglishJapanese:
+        return ModeControls{};
+    }
+    return std::nullopt;
 }

@@ -18,7 +18,7 @@ void frmMain::Exit()
     }
     close();
     m.QuestionLines = QStringList();
-    m.IniLines = QStringList();
+    m.Ini.Release();
     m.CorrectMessages = QStringList();
     m.WrongMessages = QStringList();
     m.GiveupMessages = QStringList();

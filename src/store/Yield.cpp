@@ -1,4 +1,4 @@
-#include "app/Yield.h"
+#include "store/Yield.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

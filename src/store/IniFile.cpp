@@ -1,0 +1,87 @@
+#include "store/IniFile.h"
+
+#include "store/History.h"
+#include "store/SaveFile.h"
+
+ReadStatus IniFile::Read()
+{
+    return ReadTextFile(path_, lines_, count_, &stamp_);
+}
+
+void IniFile::Release()
+{
+    lines_ = QStringList();
+    stamp_.known = false;
+}
+
+void IniFile::TakeSettings(AppSettings& settings) const
+{
+    ::TakeSettings(lines_, count_, settings);
+}
+
+bool IniFile::MergeHistory(const QString& questionFile, QuestionList& table, int count) const
+{
+    return ::MergeHistory(lines_, count_, questionFile, table, count);
+}
+
+bool IniFile::Reread()
+{
+    if (stamp_.known && stamp_ == StampOf(path_))
+        return true;
+    QStringList lines;
+    int count = 0;
+    FileStamp read;
+    const ReadStatus status = ReadTextFile(path_, lines, count, &read);
+    if (status != ReadStatus::Ok && status != ReadStatus::Missing)
+        return false;
+    lines_ = std::move(lines);
+    count_ = count;
+    stamp_ = read;
+    return true;
+}
+
+IniResult IniFile::Rewrite(QStringList out)
+{
+    if (!WriteLinesAtomically(path_, out, 1)) {
+        stamp_.known = false;
+        return IniResult::Unwritable;
+    }
+    count_ = static_cast<int>(out.size() - 1);
+    lines_ = std::move(out);
+    stamp_ = StampOf(path_);
+    return IniResult::Done;
+}
+
+IniResult IniFile::WriteSettings(const AppSettings& settings)
+{
+    if (!Reread())
+        return IniResult::Unreadable;
+    QStringList out{QString()};
+    out += SettingsLines(settings);
+    const int last = std::min(count_, static_cast<int>(lines_.size()) - 1);
+    for (int i = FirstKeptLine(lines_, count_); i <= last; ++i)
+        out.append(lines_[i]);
+    return Rewrite(std::move(out));
+}
+
+IniResult IniFile::SaveHistory(const QString& questionFile, const QuestionList& table, int count)
+{
+    if (count < 0)
+        return IniResult::Done;
+    if (!Reread())
+        return IniResult::Unreadable;
+    return Rewrite(LinesWithSection(lines_, count_, questionFile, table, count));
+}
+
+IniResult IniFile::ClearHistory(const QString& questionFile, QuestionList& table, int count)
+{
+    for (int i = 1; i <= count && i < static_cast<int>(table.size()); ++i) {
+        table[static_cast<size_t>(i)].CorrectCount = 0;
+        table[static_cast<size_t>(i)].WrongCount = 0;
+    }
+    if (!Reread())
+        return IniResult::Unreadable;
+    if (FindSection(lines_, count_, questionFile).start == 0)
+        return IniResult::Done;
+    return Rewrite(LinesWithoutSection(lines_, count_, questionFile));
+}

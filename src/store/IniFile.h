@@ -1,0 +1,64 @@
+#pragma once
+
+#include "store/Questions.h"
+#include "store/Settings.h"
+#include "store/TextFile.h"
+
+#include <QString>
+#include <QStringList>
+
+// How a change to english.ini went. On either failure the file is unchanged.
+enum class IniResult
+{
+    Done,
+    Unreadable, // the file exists but cannot be read, so it is never rebuilt from nothing
+    Unwritable, // the new file could not be written
+};
+
+// english.ini: the 17 settings lines, then one history section per question
+// file. The object owns the file's path, its lines as last read or written, and
+// the stamp that tells whether the file changed on disk since.
+class IniFile
+{
+public:
+    IniFile() = default;
+    explicit IniFile(QString path) : path_(std::move(path)) {}
+
+    const QString& Path() const { return path_; }
+    // Lines 1..Count() (entry 0 stays empty); Count() is -1 when the last read
+    // found no readable file.
+    const QStringList& Lines() const { return lines_; }
+    int Count() const { return count_; }
+    bool Missing() const { return count_ == -1; }
+
+    // Reads the file as it is now.
+    ReadStatus Read();
+    // Drops the lines held in memory; the file stays as it is.
+    void Release();
+
+    // Takes lines 1..17 into settings (see TakeSettings).
+    void TakeSettings(AppSettings& settings) const;
+    // Restores the counters of records 1..count from questionFile's section;
+    // returns whether the file has a section for it at all.
+    bool MergeHistory(const QString& questionFile, QuestionList& table, int count) const;
+
+    // Rewrites the 17 settings lines and keeps every line after them.
+    IniResult WriteSettings(const AppSettings& settings);
+    // Writes questionFile's section (replaced in place, or appended). A question
+    // file that was missing (count below 0) writes nothing.
+    IniResult SaveHistory(const QString& questionFile, const QuestionList& table, int count);
+    // Zeroes the counters of records 1..count and removes questionFile's section;
+    // a file without that section is not touched.
+    IniResult ClearHistory(const QString& questionFile, QuestionList& table, int count);
+
+private:
+    // Brings the lines up to the file, reading it only when it may have changed.
+    bool Reread();
+    // Replaces the file with lines 1.. of out and keeps them as the file's lines.
+    IniResult Rewrite(QStringList out);
+
+    QString path_;
+    QStringList lines_;
+    int count_ = 0;
+    FileStamp stamp_;
+};
