@@ -1,6 +1,8 @@
 #pragma once
 
 #include "quiz/Module1.h"
+#include "store/IniFile.h"
+#include "store/TextFile.h"
 #include "ui/DialogSeam.h"
 #include "ui/frmMain.h"
 
@@ -14,7 +16,9 @@
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
+#include <algorithm>
 #include <csignal>
 #include <deque>
 #include <fcntl.h>
@@ -139,7 +143,10 @@ public:
     std::deque<QString> files;
     std::deque<std::optional<QFont>> fonts;
     std::deque<bool> confirms;
+    std::deque<SaveChoice> saveChoices;
+    std::optional<SaveChoice> lastSaveChoice;
     QStringList asked; // titles and prompts, in order
+    QStringList told;  // messages shown with Inform
     QFont lastFontPreset;
 
     QString OpenFileName(QWidget*, const QString& title, const QString& filter) override
@@ -170,6 +177,15 @@ public:
         confirms.pop_front();
         return b;
     }
+    SaveChoice AskSave(QWidget*, const QString& title, const QString& text) override
+    {
+        asked << title + QLatin1Char('|') + text;
+        lastSaveChoice = saveChoices.empty() ? SaveChoice::Cancel : saveChoices.front();
+        if (!saveChoices.empty())
+            saveChoices.pop_front();
+        return *lastSaveChoice;
+    }
+    void Inform(QWidget*, const QString&, const QString& text) override { told << text; }
 };
 
 // The first word button showing word, unused ones first; null when none does.
@@ -181,6 +197,33 @@ inline QPushButton* WordButton(frmMain& w, const QString& word, bool unusedOnly 
             return w.Words[i];
     }
     return nullptr;
+}
+
+// Answers the question on display by clicking its words in sentence order, or
+// in reverse order for a wrong answer.
+inline void Answer(frmMain& w, bool right)
+{
+    const QStringList words = [&] {
+        QStringList l;
+        QString e = w.State().Current().Text.section('\t', 0, 0);
+        for (const QString& part : e.split(' '))
+            l << (l.isEmpty() ? part : " " + part);
+        return l;
+    }();
+    QStringList order = words;
+    if (!right)
+        std::reverse(order.begin(), order.end());
+    for (const QString& word : order) {
+        if (QPushButton* b = WordButton(w, word, true))
+            QTest::mouseClick(b, Qt::LeftButton);
+    }
+}
+
+// Moves to the record on the given line of the file.
+inline void GoToLine(frmMain& w, int line)
+{
+    for (int guard = 0; guard < 100 && w.State().Current().LineNo != line; ++guard)
+        QTest::mouseClick(w.BNext, Qt::LeftButton);
 }
 
 // The words of the word buttons that are children of the window, sorted: a
@@ -204,6 +247,35 @@ inline QColor FaceOf(QWidget* w)
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QTextEdit*>(w))
         return w->palette().color(QPalette::Base);
     return w->palette().color(QPalette::Window);
+}
+
+// The counters english.ini holds for a question file, by line: "correct/wrong".
+inline QStringList CountsOnDisk(const QString& iniPath, const QString& questionFile)
+{
+    IniFile ini(iniPath);
+    ini.Read();
+    QStringList text;
+    int count = 0;
+    ReadTextFile(questionFile, text, count);
+    QuestionList table;
+    BuildQuestionRecords(text, count, table);
+    ini.MergeHistory(questionFile, table, count);
+    QStringList out;
+    for (int i = 1; i <= count; ++i)
+        out << QStringLiteral("%1/%2").arg(table[i].CorrectCount).arg(table[i].WrongCount);
+    return out;
+}
+
+// The counters of the table in memory, by line of the file.
+inline QStringList CountsInMemory(const Module1& m)
+{
+    QStringList out(std::max(m.QuestionLineCount, 0));
+    for (size_t i = 1; i < m.QuestionTable.size(); ++i) {
+        const QuestionRecord& r = m.QuestionTable[i];
+        if (r.LineNo >= 1 && r.LineNo <= out.size())
+            out[r.LineNo - 1] = QStringLiteral("%1/%2").arg(r.CorrectCount).arg(r.WrongCount);
+    }
+    return out;
 }
 
 // A program directory, a settings store and a main window built on them, as the
@@ -237,6 +309,7 @@ struct Program
         window.reset();
         state = std::make_unique<Module1>();
         state->Ini = IniFile(ini());
+        state->Ini.KeepBackupsIn(path("backup"));
         window = std::make_unique<frmMain>(*state, *store, dialogs);
         window->Load();
         return *window;

@@ -57,8 +57,8 @@ private slots:
         QCOMPARE(NthField(line, n), field);
     }
 
-    // A section is a file's only when the whole path after "0: " is the same
-    // under the text comparison; letter case does not count.
+    // A section is a file's only when the whole path after "0: " is the same,
+    // character for character: Q.txt and q.txt, かな and カナ are two files.
     void sectionMatch_data()
     {
         QTest::addColumn<QString>("stored");
@@ -67,8 +67,12 @@ private slots:
         QTest::newRow("same") << "/q/a.txt"
                               << "/q/a.txt" << true;
         QTest::newRow("other case") << "/Q/A.TXT"
-                                    << "/q/a.txt" << true;
-        QTest::newRow("full width") << QStringLiteral("/ｑ/a.txt") << "/q/a.txt" << true;
+                                    << "/q/a.txt" << false;
+        QTest::newRow("full width") << QStringLiteral("/ｑ/a.txt") << "/q/a.txt" << false;
+        QTest::newRow("katakana for hiragana")
+            << QStringLiteral("/q/カナ.txt") << QStringLiteral("/q/かな.txt") << false;
+        QTest::newRow("half-width katakana")
+            << QStringLiteral("/q/ｶﾅ.txt") << QStringLiteral("/q/カナ.txt") << false;
         QTest::newRow("prefix of another path") << "/q/a.txt.old"
                                                 << "/q/a.txt" << false;
         QTest::newRow("empty path") << "/q/a.txt"
@@ -116,15 +120,22 @@ private slots:
                                     << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
         QTest::newRow("short section") << Section("/q/a.txt", {"1 1 5 0 4 0"}, 2, 8) << true
                                        << QList<int>{4, 0, 0} << QList<int>{0, 0, 0};
+        // A damaged record line loses its own counters and no others.
         QTest::newRow("record with too few fields")
             << Section("/q/a.txt", {"1 1 5 0 4 0", "2 0", "3 2 3 0 1 1"}, 2, 8) << true
-            << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+            << QList<int>{4, 0, 1} << QList<int>{0, 0, 1};
         QTest::newRow("not a number")
             << Section("/q/a.txt", {"1 1 5 0 x 0", "2 0 0 0 0 0", "3 2 3 0 1 1"}, 2, 8) << true
-            << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+            << QList<int>{0, 0, 1} << QList<int>{0, 0, 1};
         QTest::newRow("counter out of range")
-            << Section("/q/a.txt", {"1 1 5 0 40000 0", "2 0 0 0 0 0", "3 2 3 0 1 1"}, 2, 8) << true
-            << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+            << Section("/q/a.txt", {"1 1 5 0 40000 7", "2 0 0 0 0 0", "3 2 3 0 1 1"}, 2, 8) << true
+            << QList<int>{0, 0, 1} << QList<int>{0, 0, 1};
+        QTest::newRow("hand-edited 99999 among good counts")
+            << Section("/q/a.txt", {"1 1 5 0 6 2", "2 0 0 0 0 0", "3 2 3 0 99999 1"}, 2, 8) << true
+            << QList<int>{6, 0, 0} << QList<int>{2, 0, 0};
+        QTest::newRow("negative counter among good counts")
+            << Section("/q/a.txt", {"1 1 5 0 6 -5", "2 0 0 0 0 0", "3 2 3 0 3 1"}, 2, 8) << true
+            << QList<int>{0, 0, 3} << QList<int>{0, 0, 1};
         QTest::newRow("fingerprint not a number")
             << Section("/q/a.txt", good, 2, 8).replaceInStrings("2: 8", "2: eight") << true
             << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
@@ -278,7 +289,7 @@ private slots:
         const QStringList settings = SettingsFor("/q/a.txt");
         const QStringList other = Section("/q/b.txt", {"1 1 3 0 2 2"}, 1, 3);
         const QStringList mine =
-            Section("/Q/A.TXT", {"1 1 5 0 1 1", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8);
+            Section("/q/a.txt", {"1 1 5 0 1 1", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8);
         WriteBytes(ini, CrLf(settings + other + mine + other));
         QuestionList t = Table(ThreeLines);
         t[1].CorrectCount = 3;

@@ -92,8 +92,11 @@ private slots:
         QVERIFY(t.elapsed() < 20000); // never blocks on a FIFO or reads a device forever
         QVERIFY(RssKiB() - rssBefore < 100 * 1024);
         if (lineCount == -2) {
+            // Refused: the loaded table stays under its own name; the chosen
+            // name stays in the settings as the user gave it.
             QCOMPARE(p.m().QuestionLineCount, 2);
-            QCOMPARE(p.m().Settings.QuestionFile, first);
+            QCOMPARE(p.m().LoadedQuestionFile, first);
+            QCOMPARE(p.m().Settings.QuestionFile, path);
         } else {
             QCOMPARE(p.m().QuestionLineCount, lineCount);
         }
@@ -153,6 +156,7 @@ private slots:
         p.writeIni(SettingsFor(q));
         frmMain& w = p.start();
         w.State().QuestionTable[1].CorrectCount = 3;
+        w.State().Unsaved = true;
         const QByteArray before = ReadBytes(p.ini());
         ::signal(SIGXFSZ, SIG_IGN);
         rlimit old{};
@@ -163,6 +167,9 @@ private slots:
         w.BExit_Click();
         ::setrlimit(RLIMIT_FSIZE, &old);
         QCOMPARE(ReadBytes(p.ini()), before);
+        // Asked whether to end without the answers; Cancel keeps the window.
+        QCOMPARE(p.dialogs.asked.last(),
+                 QString("Quillmere|履歴を保存できませんでした。保存せずに終了しますか？"));
         QCOMPARE(w.LabelCHK->text(), QString("履歴を保存できず、終了を中止しました。"));
         QCOMPARE(QDir(p.dir.path()).entryList({"english.ini*"}, QDir::Files),
                  QStringList{"english.ini"});

@@ -296,13 +296,16 @@ private slots:
         QCOMPARE(p.m().QuestionLineCount, 2);
         QCOMPARE(w.Quest->text(), QString("b"));
 
-        // Chosen: loaded and shown, english.ini untouched.
+        // Chosen: the loaded file's history is saved under its own name first,
+        // then the new file is loaded and shown; the settings lines stay.
+        p.m().QuestionTable[2].WrongCount = 4;
         p.dialogs.files.push_back(second);
         w.mnuFileOpen->trigger();
         QCOMPARE(p.m().Settings.QuestionFile, second);
         QCOMPARE(p.m().QuestionLineCount, 1);
         QCOMPARE(w.Quest->text(), QString("よい。"));
-        QCOMPARE(ReadBytes(p.ini()), ini);
+        QCOMPARE(ReadBytes(p.ini()), ini + CrLf({"History (", "0: " + first, "1: 2", "2: 6",
+                                                 "3: 1 1 3 0 0 0", "3: 2 2 3 0 0 4", ")History"}));
 
         // A missing file: nothing loaded, status bar as it was, and a question
         // file is asked for.
@@ -334,7 +337,8 @@ private slots:
         frmMain& w = p.start();
         p.dialogs.files.push_back(big);
         w.mnuFileOpen->trigger();
-        QCOMPARE(p.m().Settings.QuestionFile, first);
+        QCOMPARE(p.m().LoadedQuestionFile, first);
+        QCOMPARE(p.m().Settings.QuestionFile, big);
         QCOMPARE(p.m().QuestionLineCount, 1);
         QCOMPARE(w.LabelCHK->text(),
                  QString("問題ファイルが大きすぎます（32766行・1行32767文字まで）。"));

@@ -135,6 +135,9 @@ class TestRandomUse : public QObject
         }
         p->dialogs.confirms.clear();
         p->dialogs.confirms.push_back(r.bounded(2) == 0);
+        p->dialogs.saveChoices.clear();
+        p->dialogs.saveChoices.push_back(SaveChoice(r.bounded(3)));
+        p->dialogs.lastSaveChoice.reset();
     }
 
     void act(frmMain& w)
@@ -285,7 +288,7 @@ class TestRandomUse : public QObject
         for (int i = 1; i <= count; ++i) {
             if (!IsSectionStart(lines, count, i))
                 continue;
-            const QString path = lines[i + 1].mid(3).toCaseFolded();
+            const QString path = lines[i + 1].mid(3);
             QVERIFY2(!seen.contains(path), qPrintable("two sections for " + path));
             seen.insert(path);
             const SectionBounds b = FindSection(lines, count, lines[i + 1].mid(3));
@@ -324,8 +327,14 @@ private slots:
                 break;
             QCoreApplication::processEvents();
             if (!w->isVisible()) {
-                // Ended or closed: start again on the same folder, now and then with
-                // a new english.ini, as a user would.
+                // Ended or closed: no count is lost unless the user chose 保存しない.
+                const Module1& m = p->m();
+                if (p->dialogs.lastSaveChoice != SaveChoice::Discard && m.HasHistory())
+                    QCOMPARE(CountsOnDisk(p->ini(), m.LoadedQuestionFile), CountsInMemory(m));
+                if (QTest::currentTestFailed())
+                    break;
+                // Start again on the same folder, now and then with a new
+                // english.ini, as a user would.
                 ++restarts;
                 checkIniWellFormed();
                 if (r.bounded(3) == 0)

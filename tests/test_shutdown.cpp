@@ -15,33 +15,6 @@
 
 namespace {
 
-// Answers the question on display by clicking its words in sentence order, or
-// in reverse order for a wrong answer.
-void Answer(frmMain& w, bool right)
-{
-    const QStringList words = [&] {
-        QStringList l;
-        QString e = w.State().Current().Text.section('\t', 0, 0);
-        for (const QString& part : e.split(' '))
-            l << (l.isEmpty() ? part : " " + part);
-        return l;
-    }();
-    QStringList order = words;
-    if (!right)
-        std::reverse(order.begin(), order.end());
-    for (const QString& word : order) {
-        if (QPushButton* b = WordButton(w, word, true))
-            QTest::mouseClick(b, Qt::LeftButton);
-    }
-}
-
-// Moves to the record on the given line of the file.
-void GoToLine(frmMain& w, int line)
-{
-    for (int guard = 0; guard < 100 && w.State().Current().LineNo != line; ++guard)
-        QTest::mouseClick(w.BNext, Qt::LeftButton);
-}
-
 const QStringList Five{"One two.\t一", "Red blue.\t二", "I am fine.\t三", "Good night all.\t四",
                        "See you.\t五"};
 
@@ -194,7 +167,10 @@ private slots:
         w.show();
         Answer(w, true);
         QCOMPARE(p.m().QuestionTable[1].CorrectCount, 1);
+        p.dialogs.saveChoices.push_back(SaveChoice::Discard);
         w.close();
+        QCOMPARE(p.dialogs.asked, QStringList{"Quillmere|履歴を保存しますか？"});
+        QVERIFY(!w.isVisible());
         QCOMPARE(ReadBytes(p.ini()), before);
         QCOMPARE(p.store->value("Settings/MainHeight").toString(),
                  QString::number(w.frameGeometry().height() * 15));

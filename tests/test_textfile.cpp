@@ -3,6 +3,7 @@
 #include "store/Questions.h"
 #include "store/TextFile.h"
 
+#include <QStringEncoder>
 #include <QtTest>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -110,6 +111,58 @@ private slots:
         BuildQuestionRecords(lines, count, table);
         QCOMPARE(table[1].Length, 18);
         QCOMPARE(SumQuestionLengths(table, count), 23);
+    }
+
+    // The encoding is decided by the file as a whole: a few bad bytes in UTF-8
+    // stay substitutes where they stand, and Shift_JIS still reads as Shift_JIS
+    // when some of its bytes happen to form UTF-8.
+    void encodingOfTheWholeFile_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList sentences{
+            QStringLiteral("I am fine.\t私は元気です。"),
+            QStringLiteral("Good morning, everyone.\t皆さん、おはようございます。"),
+            QStringLiteral("Where is the station?\t駅はどこですか？"),
+            QStringLiteral("It is raining today.\t今日は雨が降っています。"),
+            QStringLiteral("Thank you very much.\tどうもありがとうございます。")};
+        auto utf8 = [](const QStringList& lines) {
+            QByteArray out;
+            for (const QString& l : lines)
+                out += l.toUtf8() + "\r\n";
+            return out;
+        };
+        auto sjis = [](const QStringList& lines) {
+            QStringEncoder enc("windows-31j");
+            QByteArray out;
+            for (const QString& l : lines)
+                out += QByteArray(enc(l)) + "\r\n";
+            return out;
+        };
+        QByteArray oneBad = utf8(sentences);
+        oneBad.insert(oneBad.indexOf("station") + 7, '\xFF');
+        QStringList oneBadLines = sentences;
+        oneBadLines[2] = QStringLiteral("Where is the station\uFFFD?\t駅はどこですか？");
+        QTest::newRow("UTF-8 with one bad byte") << oneBad << oneBadLines;
+        const QString line = QStringLiteral("I am fine.\t私は元気です。");
+        QTest::newRow("one line of UTF-8 with a bad byte")
+            << QByteArray(line.toUtf8() + "\xFF\r\n") << QStringList{line + QChar(0xFFFD)};
+        QTest::newRow("Shift_JIS") << sjis(sentences) << sentences;
+        QTest::newRow("one line of Shift_JIS") << sjis({line}) << QStringList{line};
+        // ﾃ｡ is C3 A1 in Shift_JIS, which is also "á" in UTF-8.
+        const QStringList withPair = QStringList{QStringLiteral("Te.\tﾃ｡")} + sentences.mid(0, 3);
+        QTest::newRow("Shift_JIS holding a UTF-8 sequence") << sjis(withPair) << withPair;
+    }
+    void encodingOfTheWholeFile()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, expected);
+        QTemporaryDir dir;
+        WriteBytes(dir.filePath("q.txt"), bytes);
+        QStringList lines;
+        int count = 0;
+        QCOMPARE(ReadTextFile(dir.filePath("q.txt"), lines, count), ReadStatus::Ok);
+        QCOMPARE(lines, FromOne(expected));
     }
 
     // Broken bytes never stop the reader; each line is still one record.

@@ -19,6 +19,11 @@ QuestionRecord* Module1::CurrentRecord()
     return HoldsRecord(CurrentIndex) ? &QuestionTable[static_cast<size_t>(CurrentIndex)] : nullptr;
 }
 
+bool Module1::HasHistory() const
+{
+    return QuestionLineCount >= 0 && !LoadedQuestionFile.isEmpty();
+}
+
 bool NamesAFile(const QString& path)
 {
     return path.size() > 3;
@@ -39,6 +44,7 @@ LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile)
     m.LoadedQuestionFile = questionFile;
     m.QuestionLines = std::move(lines);
     m.QuestionLineCount = count;
+    m.Unsaved = false;
     BuildQuestionRecords(m.QuestionLines, count, m.QuestionTable);
     const bool hasSection = m.Ini.MergeHistory(questionFile, m.QuestionTable, count);
     m.EligibleCount = CountEligible(m.QuestionTable, count, m.Settings.DisplayMode, hasSection);

@@ -36,8 +36,11 @@ struct Module1
 
     int WordButtonCount = 0;
 
-    // The question file QuestionTable was read from; a refused file leaves it.
+    // The question file QuestionTable was read from, and the name its history
+    // is saved under; a refused file leaves it. Empty until a file is read.
     QString LoadedQuestionFile;
+    // Answers were judged since the table was last read or saved.
+    bool Unsaved = false;
 
     // Whether position i holds a record: within the count and the table (a failed
     // load can leave the two apart).
@@ -45,6 +48,8 @@ struct Module1
     // The record at CurrentIndex, or a blank one when the position holds none.
     const QuestionRecord& Current() const;
     QuestionRecord* CurrentRecord();
+    // A question table was read and is still held: there is a history to save.
+    bool HasHistory() const;
 };
 
 // Why a question file was not taken.

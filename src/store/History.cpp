@@ -99,7 +99,8 @@ SectionBounds FindSection(const QStringList& lines, int count, const QString& qu
     count = std::min(count, static_cast<int>(lines.size()) - 1);
     SectionBounds b;
     for (int i = 1; i < count; ++i) {
-        if (IsSectionStart(lines, count, i) && TextEquals(lines[i + 1].mid(3), questionFile)) {
+        // File names are case-sensitive here: Q.txt and q.txt have a history each.
+        if (IsSectionStart(lines, count, i) && QStringView(lines[i + 1]).mid(3) == questionFile) {
             b.start = i;
             break;
         }
@@ -165,9 +166,9 @@ bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& 
         const auto reserved = ParseNumber(fields[0], -32768, 32767);
         const auto correct = ParseNumber(fields[1], 0, MaxCounter);
         const auto wrong = ParseNumber(fields[2], 0, MaxCounter);
-        // A damaged record line makes the whole section untrustworthy.
+        // A damaged record line loses only its own counters.
         if (!reserved || !correct || !wrong)
-            return true;
+            continue;
         restored[static_cast<size_t>(k)] = {static_cast<int>(*reserved), static_cast<int>(*correct),
                                             static_cast<int>(*wrong)};
     }

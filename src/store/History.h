@@ -19,8 +19,8 @@ struct SectionBounds
 // "0: " line.
 bool IsSectionStart(const QStringList& lines, int count, int i);
 
-// The section whose whole path after "0: " equals questionFile under the text
-// comparison; a path that is only the beginning of another never matches.
+// The section whose whole path after "0: " equals questionFile character for
+// character; a path that is only the beginning of another never matches.
 SectionBounds FindSection(const QStringList& lines, int count, const QString& questionFile);
 
 // The n-th blank-separated field of a line, n from 1; every field after the first
@@ -28,7 +28,9 @@ SectionBounds FindSection(const QStringList& lines, int count, const QString& qu
 QString NthField(const QString& line, int n);
 
 // Restores Reserved, CorrectCount and WrongCount of records 1..count from the
-// section of questionFile when its fingerprint matches. Returns whether a section
+// section of questionFile when its fingerprint matches; a record line that
+// cannot be read, or holds a counter out of range, restores nothing for that
+// record alone. Returns whether a section
 // for this file exists at all (the eligible count depends on it).
 bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& questionFile,
                   QuestionList& table, int count);

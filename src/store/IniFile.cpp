@@ -3,6 +3,10 @@
 #include "store/History.h"
 #include "store/SaveFile.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+
 ReadStatus IniFile::Read()
 {
     return ReadTextFile(path_, lines_, count_, &stamp_);
@@ -40,8 +44,39 @@ bool IniFile::Reread()
     return true;
 }
 
+void IniFile::KeepBackupsIn(const QString& folder)
+{
+    backupFolder_ = folder;
+}
+
+void IniFile::BackUp()
+{
+    if (backedUp_ || backupFolder_.isEmpty())
+        return;
+    backedUp_ = true;
+    const FileStamp now = StampOf(path_);
+    if (!now.regular || now.size <= 0)
+        return;
+    QDir folder(backupFolder_);
+    if (!folder.exists() && !QDir().mkpath(backupFolder_))
+        return;
+    // Names sort by time, to the millisecond.
+    const QString stem = QStringLiteral("english-") + QDateTime::currentDateTime().toString(
+                                                          QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString name = stem + QStringLiteral(".ini");
+    for (int n = 2; folder.exists(name) && n < 100; ++n)
+        name = stem + QStringLiteral("-%1.ini").arg(n);
+    if (!QFile::copy(path_, folder.filePath(name)))
+        return;
+    const QStringList kept = folder.entryList({QStringLiteral("english-*.ini")}, QDir::Files,
+                                              QDir::Name | QDir::Reversed);
+    for (qsizetype i = BackupsKept; i < kept.size(); ++i)
+        folder.remove(kept[i]);
+}
+
 IniResult IniFile::Rewrite(QStringList out)
 {
+    BackUp();
     if (!WriteLinesAtomically(path_, out, 1)) {
         stamp_.known = false;
         return IniResult::Unwritable;

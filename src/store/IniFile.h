@@ -15,6 +15,8 @@ enum class IniResult
     Unwritable, // the new file could not be written
 };
 
+inline constexpr int BackupsKept = 10;
+
 // english.ini: the 17 settings lines, then one history section per question
 // file. The object owns the file's path, its lines as last read or written, and
 // the stamp that tells whether the file changed on disk since.
@@ -33,6 +35,10 @@ public:
 
     // Reads the file as it is now.
     ReadStatus Read();
+    // Before the first rewrite made through this object, the file as it is is
+    // copied into folder (made when missing), named by the date and time; the
+    // newest BackupsKept copies stay. A failed copy never stops the rewrite.
+    void KeepBackupsIn(const QString& folder);
     // Drops the lines held in memory; the file stays as it is.
     void Release();
 
@@ -57,7 +63,11 @@ private:
     // Replaces the file with lines 1.. of out and keeps them as the file's lines.
     IniResult Rewrite(QStringList out);
 
+    void BackUp();
+
     QString path_;
+    QString backupFolder_;
+    bool backedUp_ = false;
     QStringList lines_;
     int count_ = 0;
     FileStamp stamp_;

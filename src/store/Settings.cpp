@@ -2,6 +2,7 @@
 
 #include "store/History.h"
 
+#include <algorithm>
 #include <type_traits>
 
 std::optional<int> ParseInt16(const QString& text)
@@ -89,6 +90,18 @@ void TakeSettings(const QStringList& lines, int count, AppSettings& s)
             SetNumber(s, field, *v);
         }
     }
+}
+
+bool HasLineBreak(const QString& text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
+bool HasLineBreak(const AppSettings& s)
+{
+    return std::any_of(SettingsFields.begin(), SettingsFields.end(), [&](const SettingsField& f) {
+        return f.kind == SettingKind::Text && HasLineBreak(TextOf(s, f));
+    });
 }
 
 QStringList SettingsLines(const AppSettings& s)

@@ -90,6 +90,12 @@ QString FormatSettingsInteger(int value);
 // belongs to a history section (a file made by a history save alone).
 void TakeSettings(const QStringList& lines, int count, AppSettings& settings);
 
+// True when a text holds CR or LF: as a settings value it would split its line
+// and shift every line after it.
+bool HasLineBreak(const QString& text);
+// True when any text field of settings holds a line break.
+bool HasLineBreak(const AppSettings& settings);
+
 // The 17 settings lines in file order.
 QStringList SettingsLines(const AppSettings& settings);
 

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <sys/stat.h>
+#include <unicode/ucsdet.h>
 
 FileStamp StampOf(const QString& path)
 {
@@ -61,17 +62,95 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count, Fil
     return ReadStatus::Ok;
 }
 
+namespace {
+
+// How sure the charset detector is that bytes are UTF-8 and that they are
+// Shift_JIS, 0 to 100 each; 0 for an encoding it does not name.
+struct Guess
+{
+    int utf8 = 0;
+    int shiftJis = 0;
+};
+
+Guess DetectEncoding(const QByteArray& bytes)
+{
+    Guess guess;
+    UErrorCode status = U_ZERO_ERROR;
+    UCharsetDetector* detector = ucsdet_open(&status);
+    if (U_FAILURE(status))
+        return guess;
+    ucsdet_setText(detector, bytes.constData(), static_cast<int32_t>(bytes.size()), &status);
+    int32_t found = 0;
+    const UCharsetMatch** matches = ucsdet_detectAll(detector, &found, &status);
+    for (int32_t i = 0; U_SUCCESS(status) && i < found; ++i) {
+        UErrorCode matchStatus = U_ZERO_ERROR;
+        const char* name = ucsdet_getName(matches[i], &matchStatus);
+        const int confidence = ucsdet_getConfidence(matches[i], &matchStatus);
+        if (U_FAILURE(matchStatus) || name == nullptr)
+            continue;
+        const QByteArrayView n(name);
+        if (n == "UTF-8")
+            guess.utf8 = std::max(guess.utf8, confidence);
+        else if (n == "Shift_JIS")
+            guess.shiftJis = std::max(guess.shiftJis, confidence);
+    }
+    ucsdet_close(detector);
+    return guess;
+}
+
+// Where the detector names neither encoding (a line or two): UTF-8 when its
+// well-formed multi-byte characters clearly outnumber the bytes that break it.
+bool MostlyUtf8(const QByteArray& bytes)
+{
+    qsizetype good = 0;
+    qsizetype bad = 0;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = b[i];
+        const int extra = c < 0x80                ? 0
+                          : c >= 0xC2 && c < 0xE0 ? 1
+                          : c >= 0xE0 && c < 0xF0 ? 2
+                          : c >= 0xF0 && c < 0xF5 ? 3
+                                                  : -1;
+        if (extra == 0) {
+            ++i;
+            continue;
+        }
+        bool ok = extra > 0 && i + extra < n;
+        for (int k = 1; ok && k <= extra; ++k)
+            ok = (b[i + k] & 0xC0) == 0x80;
+        if (ok) {
+            ++good;
+            i += extra + 1;
+        } else {
+            ++bad;
+            ++i;
+        }
+    }
+    return good >= 4 * bad && good > 0;
+}
+
+} // namespace
+
 QString DecodeText(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
         return utf8(QByteArrayView(bytes).sliced(3));
-    }
     {
-        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         QString text = utf8(bytes);
         if (!utf8.hasError())
             return text;
+    }
+    // Not wholly UTF-8: decided by the bytes as a whole, so a few bad bytes in a
+    // UTF-8 file become substitutes instead of turning every line to mojibake.
+    const Guess guess = DetectEncoding(bytes);
+    const bool asUtf8 =
+        guess.utf8 != guess.shiftJis ? guess.utf8 > guess.shiftJis : MostlyUtf8(bytes);
+    if (asUtf8) {
+        QStringDecoder again(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        return again(bytes);
     }
     QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);
     if (!sjis.isValid()) {

@@ -43,8 +43,11 @@ inline constexpr qint64 MaxTextFileBytes = qint64(128) * 1024 * 1024;
 ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count,
                         FileStamp* stamp = nullptr);
 
-// UTF-8 when the bytes start with its BOM or are valid UTF-8, else Shift_JIS
-// (windows-31j). Invalid bytes become replacement characters.
+// UTF-8 when the bytes start with its BOM or are valid UTF-8; otherwise the
+// encoding the charset detector finds likelier between UTF-8 and Shift_JIS
+// (windows-31j), and where it names neither, UTF-8 only when its characters
+// clearly outnumber the bytes that break it. Invalid bytes become replacement
+// characters.
 QString DecodeText(const QByteArray& bytes);
 
 // Splits at CR LF, lone CR and lone LF into lines 1..count; a final line end

@@ -40,16 +40,19 @@ void frmMain::Load()
         return;
     }
     m.Ini.TakeSettings(m.Settings);
-    ApplySettings();
+    const LoadOutcome outcome = ApplySettings();
     if (m.QuestionLineCount == -1)
         LabelCHK->setText(Messages::QuestionFileMissing);
     if (m.Settings.OperationMode == Operation::WordButtons) {
         ShowCurrentQuestion();
         BStart->hide();
     }
+    // The size message outlasts the first question's "no file" message.
+    if (outcome == LoadOutcome::TooBig)
+        LabelCHK->setText(Messages::QuestionFileTooBig);
 }
 
-void frmMain::ApplySettings()
+LoadOutcome frmMain::ApplySettings()
 {
     AppSettings& s = m.Settings;
     ApplyFonts();
@@ -69,16 +72,18 @@ void frmMain::ApplySettings()
     LoadMessageFile(s.CorrectMessageFile, m.CorrectMessages, m.CorrectMessageCount);
     LoadMessageFile(s.WrongMessageFile, m.WrongMessages, m.WrongMessageCount);
 
+    LoadOutcome outcome = LoadOutcome::Loaded;
     if (!m.Ini.Missing() && NamesAFile(s.QuestionFile)) {
-        switch (LoadQuestionFile(m, s.QuestionFile)) {
+        outcome = LoadQuestionFile(m, s.QuestionFile);
+        switch (outcome) {
         case LoadOutcome::Missing:
-            return;
+            return outcome;
         case LoadOutcome::TooBig:
-            // Refused: the table loaded before stays, and so does the name its
-            // history is saved under.
-            s.QuestionFile = m.LoadedQuestionFile;
+            // Refused: the table loaded before stays with the name its history
+            // is saved under; the configured name stays too, so a later 更新
+            // writes it back as it was.
             LabelCHK->setText(Messages::QuestionFileTooBig);
-            return;
+            return outcome;
         case LoadOutcome::Loaded:
             LabelCHK->setText(Messages::Loaded);
             m.CurrentIndex = 1;
@@ -92,6 +97,7 @@ void frmMain::ApplySettings()
     RemoveWordButtons();
     Anser->clear();
     Quest->clear();
+    return outcome;
 }
 
 bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
@@ -127,15 +133,23 @@ void frmMain::mnuFileOpen_Click()
     const QString path = dialogs.OpenFileName(this, QStringLiteral("開く"), AllFilesFilter());
     if (path.isEmpty())
         return;
+    if (HasLineBreak(path)) {
+        LabelCHK->setText(Messages::LineBreakRefused);
+        return;
+    }
+    // The loaded file's answers go under its own name before another file is
+    // read; when they cannot, the window stays on the loaded file.
+    if (!SaveHistoryOrSay())
+        return;
     m.Settings.QuestionFile = path;
-    ApplySettings();
-    const bool refused = m.Settings.QuestionFile != path;
+    const bool refused = ApplySettings() == LoadOutcome::TooBig;
     if (!refused && (m.QuestionLineCount == -1 || m.LoadedQuestionFile != path)) {
         // Nothing was read: without a table the old counters must never be
         // saved under the new name, and there is nothing to move over.
         m.QuestionLines = QStringList();
         m.QuestionTable.clear();
         m.QuestionLineCount = -1;
+        m.Unsaved = false;
         m.EligibleCount = 0;
         m.CurrentIndex = 1;
         m.CurrentNumber = 1;

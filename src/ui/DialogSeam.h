@@ -6,6 +6,14 @@
 
 class QWidget;
 
+// The answer to "save before closing?".
+enum class SaveChoice
+{
+    Save,
+    Discard,
+    Cancel,
+};
+
 // Every modal prompt of the program goes through here, so tests can answer them
 // without a window blocking.
 class DialogSeam
@@ -18,6 +26,10 @@ public:
     virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& preset) = 0;
     // True for OK, false for Cancel or a box closed without a choice.
     virtual bool ConfirmOkCancel(QWidget* parent, const QString& title, const QString& text) = 0;
+    // 保存 / 保存しない / キャンセル; a box closed without a choice is Cancel.
+    virtual SaveChoice AskSave(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A message with one OK button.
+    virtual void Inform(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 // The real dialogs.
@@ -27,6 +39,8 @@ public:
     QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& preset) override;
     bool ConfirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
+    SaveChoice AskSave(QWidget* parent, const QString& title, const QString& text) override;
+    void Inform(QWidget* parent, const QString& title, const QString& text) override;
 };
 
 // The file-open filter of every "開く" dialog: all files.

@@ -14,6 +14,11 @@
 #include <algorithm>
 #include <map>
 
+QString LineBreakMessage()
+{
+    return QStringLiteral("改行を含む名前や値は使えません。");
+}
+
 QString FormatPointSize(double points)
 {
     return QString::number(points, 'g', 8);
@@ -233,8 +238,13 @@ AppSettings Options::Settings() const
 void Options::ButtonFile_Click(QLineEdit* box)
 {
     const QString path = dialogs.OpenFileName(this, QStringLiteral("開く"), AllFilesFilter());
-    if (!path.isEmpty())
-        box->setText(path);
+    if (path.isEmpty())
+        return;
+    if (HasLineBreak(path)) {
+        dialogs.Inform(this, QStringLiteral("Quillmere"), LineBreakMessage());
+        return;
+    }
+    box->setText(path);
 }
 
 void Options::ButtonFont_Click(const QString& presetName, QLineEdit* nameBox, QLineEdit* sizeBox)
@@ -258,14 +268,25 @@ void Options::ButtonClearHistory_Click()
         emit ClearHistoryConfirmed();
 }
 
+void Options::Commit(bool save)
+{
+    const AppSettings chosen = Settings();
+    // A line break would split its line of english.ini and shift the rest.
+    if (HasLineBreak(chosen)) {
+        dialogs.Inform(this, QStringLiteral("Quillmere"), LineBreakMessage());
+        return;
+    }
+    emit Committed(chosen, save);
+}
+
 void Options::ButtonOK_Click()
 {
-    emit Committed(Settings(), false);
+    Commit(false);
 }
 
 void Options::ButtonChange_Click()
 {
-    emit Committed(Settings(), true);
+    Commit(true);
 }
 
 void Options::ButtonCancel_Click()

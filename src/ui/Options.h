@@ -94,6 +94,8 @@ private:
 
     void BuildControls();
     void Fill();
+    // Hands the settings over unless a text holds a line break.
+    void Commit(bool save);
     const LineControl& ControlOf(const SettingsField& field) const;
 
     AppSettings filled;
@@ -102,6 +104,9 @@ private:
     QButtonGroup* displayGroup = nullptr;
     std::array<LineControl, SettingsLineCount + 1> lineControls{};
 };
+
+// What the dialog and the main window say of a name or value with a line break.
+QString LineBreakMessage();
 
 // A point size as the size box shows it: 12, 10.5, 14.25.
 QString FormatPointSize(double points);

@@ -1,5 +1,7 @@
-// The two ways out: the exit command, which saves the history first, and the
-// unload step that every close of the main window runs.
+// The ways out: the exit command, which saves the history first, and the
+// unload step that every close of the main window runs, which asks first when
+// answers would be lost.
+#include "ui/DialogSeam.h"
 #include "ui/Options.h"
 #include "ui/Twips.h"
 #include "ui/frmMain.h"
@@ -8,21 +10,34 @@
 #include <QLabel>
 #include <QSettings>
 
-void frmMain::Exit()
+bool frmMain::SaveForExit()
 {
-    // A history that cannot be written keeps the window open, so the user can
-    // make english.ini writable and press "終了" again.
-    if (m.QuestionLineCount != -1 && !SaveHistoryOrSay()) {
-        LabelCHK->setText(Messages::ExitNotSaved);
-        return;
-    }
-    close();
+    if (SaveHistoryOrSay() || !m.Unsaved)
+        return true;
+    return dialogs.ConfirmOkCancel(this, QStringLiteral("Quillmere"), Messages::ExitWithoutSaving);
+}
+
+void frmMain::Finish()
+{
     m.QuestionLines = QStringList();
     m.Ini.Release();
     m.CorrectMessages = QStringList();
     m.WrongMessages = QStringList();
     m.GiveupMessages = QStringList();
     emit Exited();
+}
+
+void frmMain::Exit()
+{
+    // A history that cannot be written keeps the window open unless the user
+    // chooses to end without it.
+    if (!SaveForExit()) {
+        LabelCHK->setText(Messages::ExitNotSaved);
+        return;
+    }
+    exiting = true;
+    close();
+    Finish();
 }
 
 void frmMain::BExit_Click()
@@ -37,6 +52,25 @@ void frmMain::mnuFileExit_Click()
 
 void frmMain::closeEvent(QCloseEvent* event)
 {
+    // Closed by the frame with answers unsaved: ask, as a document window would.
+    bool finish = false;
+    if (!exiting && m.Unsaved) {
+        switch (dialogs.AskSave(this, QStringLiteral("Quillmere"), Messages::SaveBeforeClosing)) {
+        case SaveChoice::Cancel:
+            event->ignore();
+            return;
+        case SaveChoice::Save:
+            if (!SaveForExit()) {
+                LabelCHK->setText(Messages::ExitNotSaved);
+                event->ignore();
+                return;
+            }
+            finish = true;
+            break;
+        case SaveChoice::Discard:
+            break;
+        }
+    }
     if (optionsWindow)
         delete optionsWindow.data();
     if (!isMinimized()) {
@@ -50,4 +84,6 @@ void frmMain::closeEvent(QCloseEvent* event)
         store.sync();
     }
     event->accept();
+    if (finish)
+        Finish();
 }

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QStyleFactory>
 #include <QTextEdit>
@@ -84,6 +85,10 @@ frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSea
     setWindowIcon(MakeIcon());
     BuildMenu();
     BuildControls();
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this,
+            [this](QSessionManager&) { SessionEnding(); });
+#endif
 }
 
 // The options dialog is a child of the window and goes with it.
@@ -474,8 +479,10 @@ void frmMain::JudgeAnswer()
             LabelCHK->clear();
         else if (count > 0 && messages.size() > 1)
             LabelCHK->setText(messages[1]);
-        if (QuestionRecord* r = m.CurrentRecord())
+        if (QuestionRecord* r = m.CurrentRecord()) {
             RaiseCounter(correct ? r->CorrectCount : r->WrongCount);
+            m.Unsaved = true;
+        }
     } else if (s.OperationMode == Operation::PostcardJapaneseEnglish) {
         Anser->setPlainText(EnglishPart(m.Current().Text));
     }
@@ -509,10 +516,9 @@ void frmMain::Mazeru_Click()
         LabelCHK->setText(Messages::NoQuestionFile);
         return;
     }
-    // The counters are saved before the order changes; a failed save stops here
-    // so the user learns of it.
-    if (!SaveHistoryOrSay())
-        return;
+    // The counters are saved before the order changes. Mixing loses nothing, so
+    // a failed save does not stop it; the user is told afterwards.
+    const bool saved = SaveHistoryOrSay();
     ShuffleQuestions(m.QuestionLineCount, m.QuestionTable);
     LabelCHK->setText(Messages::Shuffled);
     m.CurrentIndex = 1;
@@ -525,6 +531,8 @@ void frmMain::Mazeru_Click()
         ShowCurrentQuestion();
         BStart->hide();
     }
+    if (!saved)
+        LabelCHK->setText(Messages::IniNotWritten);
 }
 
 bool frmMain::SayIfFailed(IniResult result)
@@ -537,8 +545,18 @@ bool frmMain::SayIfFailed(IniResult result)
 
 bool frmMain::SaveHistoryOrSay()
 {
-    return SayIfFailed(
-        m.Ini.SaveHistory(m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount));
+    if (!m.HasHistory())
+        return true;
+    if (!SayIfFailed(m.Ini.SaveHistory(m.LoadedQuestionFile, m.QuestionTable, m.QuestionLineCount)))
+        return false;
+    m.Unsaved = false;
+    return true;
+}
+
+void frmMain::SessionEnding()
+{
+    if (m.Unsaved)
+        SaveHistoryOrSay();
 }
 
 bool frmMain::WriteSettingsOrSay()
@@ -548,8 +566,16 @@ bool frmMain::WriteSettingsOrSay()
 
 bool frmMain::ClearHistoryOrSay()
 {
-    return SayIfFailed(
-        m.Ini.ClearHistory(m.Settings.QuestionFile, m.QuestionTable, m.QuestionLineCount));
+    // The loaded table is zeroed only when it is the file whose history goes;
+    // a refused file named in the options leaves the loaded one's counts alone.
+    const bool loaded = m.HasHistory() && m.LoadedQuestionFile == m.Settings.QuestionFile;
+    QuestionList none;
+    if (!SayIfFailed(m.Ini.ClearHistory(m.Settings.QuestionFile, loaded ? m.QuestionTable : none,
+                                        loaded ? m.QuestionLineCount : 0)))
+        return false;
+    if (loaded)
+        m.Unsaved = false;
+    return true;
 }
 
 void frmMain::ShowModeControls()

@@ -2,6 +2,7 @@
 
 #include "quiz/Module1.h"
 #include "store/IniFile.h"
+#include "ui/Options.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -42,8 +43,8 @@ public:
     // in word-button mode, show the first question. Run once, before showing.
     void Load();
 
-    // Shared procedures.
-    void ApplySettings();
+    // Shared procedures. ApplySettings says what became of the question file.
+    LoadOutcome ApplySettings();
     // What ＯＫ (save false) and 更新 (save true) of the options dialog do with
     // the settings it hands over: save the loaded file's history, take the
     // settings, write them (更新), apply them and show the first question. False
@@ -53,8 +54,11 @@ public:
     void JudgeAnswer();
     void BuildWordButtons(const QString& text);
     void RemoveWordButtons();
-    // SaveHistory of the loaded question file; on failure LabelCHK says so.
+    // SaveHistory of the loaded question file under the name it was read
+    // from; nothing to do when no file is held. On failure LabelCHK says so.
     bool SaveHistoryOrSay();
+    // The desktop session is ending: the history is saved without asking.
+    void SessionEnding();
     // WriteSettings; on failure LabelCHK says so.
     bool WriteSettingsOrSay();
     // ClearHistory; on failure LabelCHK says so.
@@ -134,6 +138,11 @@ private:
     void ShowRecord();
     void WriteQuestionStatus();
     void Exit();
+    // Saves for an exit; when that fails with answers unsaved, asks whether to
+    // end without them. True when the program may end.
+    bool SaveForExit();
+    // Releases the lists and tells the program to end.
+    void Finish();
     QString AnswerText() const;
 
     Module1& m;
@@ -143,6 +152,8 @@ private:
     QLabel* statusText = nullptr;
     QPointer<Options> optionsWindow;
     bool busy = false;
+    bool exiting = false; // the exit command is closing the window
+    LoadOutcome lastLoad = LoadOutcome::Loaded;
     std::vector<std::function<void()>> deferred;
 };
 
@@ -169,4 +180,8 @@ inline const QString QuestionFileTooBig =
     QStringLiteral("問題ファイルが大きすぎます（32766行・1行32767文字まで）。");
 inline const QString IniNotWritten = QStringLiteral("english.iniに書き込めませんでした。");
 inline const QString ExitNotSaved = QStringLiteral("履歴を保存できず、終了を中止しました。");
+inline const QString SaveBeforeClosing = QStringLiteral("履歴を保存しますか？");
+inline const QString ExitWithoutSaving =
+    QStringLiteral("履歴を保存できませんでした。保存せずに終了しますか？");
+inline const QString LineBreakRefused = LineBreakMessage();
 } // namespace Messages
