@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 #include "quiz/Module1.h"
+#include "store/Folders.h"
 #include "ui/DialogSeam.h"
 #include "ui/ShownReport.h"
 #include "ui/frmMain.h"
@@ -7,16 +8,32 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     PrepareApplication();
 
-    const QDir home(QCoreApplication::applicationDirPath());
-    const QString iniPath = home.filePath(QStringLiteral("english.ini"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
+    // Qt's own dialogs and buttons speak the window's language.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                            QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslations);
+
+    const ProgramFolders folders =
+        FoldersFor(QCoreApplication::applicationDirPath(),
+                   QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    if (folders.installed)
+        QDir().mkpath(folders.data);
+    const QString iniPath = folders.ini;
 
     // Two windows on one english.ini would overwrite each other's answers.
     SingleInstance instance(iniPath);
@@ -33,9 +50,9 @@ int main(int argc, char* argv[])
 
     Module1 state;
     state.Ini = IniFile(iniPath);
-    state.Ini.KeepBackupsIn(home.filePath(QStringLiteral("backup")));
+    state.Ini.KeepBackupsIn(folders.backup);
     QSettings store(QStringLiteral("Quillmere"), QStringLiteral("Quillmere"));
-    QtDialogs dialogs;
+    QtDialogs dialogs(folders.samples);
 
     frmMain MainForm(state, store, dialogs);
     QObject::connect(&MainForm, &frmMain::Exited, &app, &QCoreApplication::quit);

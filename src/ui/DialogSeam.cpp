@@ -7,7 +7,7 @@
 
 QString QtDialogs::OpenFileName(QWidget* parent, const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, title, startFolder_, filter);
 }
 
 std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& preset)

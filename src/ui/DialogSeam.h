@@ -36,11 +36,18 @@ public:
 class QtDialogs : public DialogSeam
 {
 public:
+    // File dialogs open in startFolder (the installed samples), or where Qt
+    // would otherwise start them.
+    explicit QtDialogs(QString startFolder = QString()) : startFolder_(std::move(startFolder)) {}
+
     QString OpenFileName(QWidget* parent, const QString& title, const QString& filter) override;
     std::optional<QFont> ChooseFont(QWidget* parent, const QFont& preset) override;
     bool ConfirmOkCancel(QWidget* parent, const QString& title, const QString& text) override;
     SaveChoice AskSave(QWidget* parent, const QString& title, const QString& text) override;
     void Inform(QWidget* parent, const QString& title, const QString& text) override;
+
+private:
+    QString startFolder_;
 };
 
 // The file-open filter of every "開く" dialog: all files.

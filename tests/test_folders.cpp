@@ -1,0 +1,54 @@
+// Where the program keeps english.ini: beside itself when run from a build or
+// a copied folder, in the user's configuration folder when installed, wherever
+// the installed tree was moved.
+#include "TestSupport.h"
+#include "store/Folders.h"
+
+#include <QtTest>
+
+class TestFolders : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void folders_data()
+    {
+        QTest::addColumn<QString>("programDir"); // relative to the temporary folder
+        QTest::addColumn<bool>("installed");
+        QTest::newRow("build folder") << "build" << false;
+        QTest::newRow("copied into a folder of its own") << "copy" << false;
+        QTest::newRow("installed under a prefix") << "usr/bin" << true;
+        QTest::newRow("installed tree moved elsewhere") << "moved/tree/bin" << true;
+        QTest::newRow("staged with DESTDIR") << "stage/usr/local/bin" << true;
+        QTest::newRow("a bin folder without the data") << "plain/bin" << false;
+    }
+    void folders()
+    {
+        QFETCH(QString, programDir);
+        QFETCH(bool, installed);
+        QTemporaryDir dir;
+        QDir root(dir.path());
+        for (const char* name : {"usr", "moved/tree", "stage/usr/local"}) {
+            const QString tree = name;
+            root.mkpath(tree + "/bin");
+            root.mkpath(tree + "/share/quillmere/samples");
+            WriteBytes(root.filePath(tree + "/share/quillmere/installed"), "Quillmere\n");
+        }
+        for (const char* plain : {"build", "copy", "plain/bin"})
+            root.mkpath(plain);
+        const QString program = root.filePath(programDir);
+        const QString config = root.filePath("home/.config");
+        const ProgramFolders f = FoldersFor(program, config);
+        QCOMPARE(f.installed, installed);
+        const QString data = installed ? config + "/Quillmere" : program;
+        QCOMPARE(f.data, data);
+        QCOMPARE(f.ini, data + "/english.ini");
+        QCOMPARE(f.backup, data + "/backup");
+        QCOMPARE(f.samples.isEmpty(), !installed);
+        if (installed)
+            QVERIFY(QFileInfo(f.samples).isDir());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFolders)
+#include "test_folders.moc"
