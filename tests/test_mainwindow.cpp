@@ -151,7 +151,15 @@ private slots:
         Program p;
         frmMain& w = p.start();
         QCOMPARE(w.pos(), QPoint(TwipsToPixels(1000), TwipsToPixels(1000)));
-        QCOMPARE(w.size(), QSize(TwipsToPixels(9600), TwipsToPixels(8000)));
+        // Below the menu bar: a client area of 9525 x 7290 twips with the status
+        // bar in its bottom 390 (Top 6900).
+        const int menu = w.menuBar()->sizeHint().height();
+        QCOMPARE(w.size(), QSize(TwipsToPixels(9525), menu + TwipsToPixels(7290)));
+        w.show();
+        QCOMPARE(w.centralWidget()->geometry(),
+                 QRect(0, menu, TwipsToPixels(9525), TwipsToPixels(6900)));
+        QCOMPARE(w.sbStatusBar->geometry(),
+                 QRect(0, menu + TwipsToPixels(6900), TwipsToPixels(9525), TwipsToPixels(390)));
         QCOMPARE(w.Quest->text(), QString("イニシャルファイルが読み込めませんでした。"));
         QCOMPARE(w.Anser->toPlainText(),
                  QString("ﾌｧｲﾙ･ｵﾌﾟｼｮﾝでｵﾌﾟｼｮﾝを設定後、更新をしてください。"));
@@ -170,7 +178,7 @@ private slots:
         p.store->setValue("Settings/MainHeight", "20000");
         frmMain& w = p.start();
         QCOMPARE(w.pos(), QPoint(200, 100));
-        QCOMPARE(w.size(), QSize(640, 533));
+        QCOMPARE(w.size(), QSize(635, w.menuBar()->sizeHint().height() + 486));
         QCOMPARE(w.minimumSize(), w.maximumSize());
     }
 
@@ -364,8 +372,9 @@ private slots:
         w.close();
         QCOMPARE(p.store->value("Settings/MainLeft").toString(), QString("1500"));
         QCOMPARE(p.store->value("Settings/MainTop").toString(), QString("3000"));
-        QCOMPARE(p.store->value("Settings/MainWidth").toString(), QString("9600"));
-        QCOMPARE(p.store->value("Settings/MainHeight").toString(), QString("7995"));
+        QCOMPARE(p.store->value("Settings/MainWidth").toString(), QString("9525"));
+        QCOMPARE(p.store->value("Settings/MainHeight").toString(),
+                 QString::number(PixelsToTwips(w.menuBar()->sizeHint().height()) + 7290));
     }
 };
 

@@ -37,6 +37,24 @@ QPoint WordButtonPosition(int i)
     return {left, top};
 }
 
+WordFlow FlowWordButtons(const std::vector<int>& widths, const QRect& area, int height, int gap)
+{
+    WordFlow flow;
+    int x = area.left();
+    int y = area.top();
+    for (const int w : widths) {
+        const int width = std::min(w, area.width());
+        if (x > area.left() && x + width > area.left() + area.width()) {
+            x = area.left();
+            y += height + gap;
+        }
+        flow.rects.emplace_back(x, y, width, height);
+        x += width + gap;
+    }
+    flow.fits = flow.rects.empty() || flow.rects.back().bottom() <= area.bottom();
+    return flow;
+}
+
 std::optional<QString> TakeBackWord(const QString& answer, const QString& word)
 {
     if (!TextContains(answer, word))

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTextEdit>
@@ -30,7 +31,9 @@ void frmMain::Load()
 {
     move(TwipsToPixels(StoredTwips(store, QStringLiteral("MainLeft"), 1000)),
          TwipsToPixels(StoredTwips(store, QStringLiteral("MainTop"), 1000)));
-    setFixedSize(TwipsToPixels(9600), TwipsToPixels(8000));
+    // The client area below the menu bar is 9525 x 7290 twips, the status bar in its
+    // bottom 390; the window manager's frame lies outside it.
+    setFixedSize(TwipsToPixels(9525), menuBar()->sizeHint().height() + TwipsToPixels(7290));
     Words[0]->hide();
 
     m.Ini.Read();
@@ -50,6 +53,7 @@ void frmMain::Load()
     // The size message outlasts the first question's "no file" message.
     if (outcome == LoadOutcome::TooBig)
         LabelCHK->setText(Messages::QuestionFileTooBig);
+    FocusForNextKey();
 }
 
 LoadOutcome frmMain::ApplySettings()

@@ -3,11 +3,13 @@
 #include "answer/Judge.h"
 #include "answer/Shuffle.h"
 #include "quiz/Selection.h"
+#include "ui/FocusStyle.h"
 #include "ui/Options.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -66,7 +68,7 @@ QIcon MakeIcon()
 
 void PrepareApplication()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new FocusStyle);
     const QStringList gothic = {QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"),
                                 QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")};
     QFont::insertSubstitutions(DesignFace, gothic);
@@ -85,6 +87,8 @@ frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSea
     setWindowIcon(MakeIcon());
     BuildMenu();
     BuildControls();
+    BuildStudyMenu();
+    qApp->installEventFilter(this);
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this,
             [this](QSessionManager&) { SessionEnding(); });
@@ -114,6 +118,94 @@ void frmMain::BuildMenu()
     item(Mazeru, "Mazeru", QStringLiteral("混ぜる"), &frmMain::Mazeru_Click);
     item(FileSetting, "FileSetting", QStringLiteral("オプション設定"), &frmMain::FileSetting_Click);
     item(mnuFileExit, "mnuFileExit", QStringLiteral("終了(&X)"), &frmMain::mnuFileExit_Click);
+}
+
+void frmMain::BuildStudyMenu()
+{
+    // Keys that never collide with typing to pick words: function keys, Page
+    // Up/Down and Ctrl with a letter.
+    mnuStudy = menuBar()->addMenu(QStringLiteral("学習(&S)"));
+    mnuStudy->setObjectName(QStringLiteral("mnuStudy"));
+    auto item = [this](QAction*& action, const char* name, QPushButton* button,
+                       const QKeySequence& key, void (frmMain::*handler)(), const QString& also) {
+        action = mnuStudy->addAction(button->text());
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        // A command runs only where its button is offered.
+        connect(action, &QAction::triggered, this, [this, button, handler] {
+            if (!button->isHidden())
+                Handle([this, handler] { (this->*handler)(); });
+        });
+        button->setToolTip(button->text() + QStringLiteral(" (") +
+                           key.toString(QKeySequence::NativeText) + also + QLatin1Char(')'));
+    };
+    item(mnuStudyStart, "mnuStudyStart", BStart, QKeySequence(Qt::Key_F5), &frmMain::BStart_Click,
+         QStringLiteral(", Enter"));
+    item(mnuStudyCheck, "mnuStudyCheck", BCheck, QKeySequence(Qt::Key_F2), &frmMain::BCheck_Click,
+         QStringLiteral(", Enter"));
+    item(mnuStudyNext, "mnuStudyNext", BNext, QKeySequence(Qt::Key_PageDown), &frmMain::BNext_Click,
+         QStringLiteral(", Enter"));
+    item(mnuStudyBack, "mnuStudyBack", BBack, QKeySequence(Qt::Key_PageUp), &frmMain::BBack_Click,
+         QString());
+    item(mnuStudyClear, "mnuStudyClear", BClear, QKeySequence(Qt::CTRL | Qt::Key_L),
+         &frmMain::BClear_Click, QString());
+    item(mnuStudyGiveup, "mnuStudyGiveup", BGiveup, QKeySequence(Qt::CTRL | Qt::Key_G),
+         &frmMain::BGiveup_Click, QString());
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || w->window() != this || !isActiveWindow())
+        return false;
+    // Keys for a text box are its own.
+    for (const QWidget* box = w; box; box = box->parentWidget()) {
+        if (qobject_cast<const QLineEdit*>(box) || qobject_cast<const QTextEdit*>(box))
+            return false;
+    }
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+        Handle([this] { ReturnKey(); });
+        return true;
+    }
+    return WordKey(key);
+}
+
+void frmMain::ReturnKey()
+{
+    if (!BStart->isHidden() && Quest->text().isEmpty()) {
+        BStart_Click();
+        return;
+    }
+    switch (m.Settings.OperationMode) {
+    case Operation::WordButtons:
+        if (answered)
+            BNext_Click();
+        break;
+    case Operation::PostcardJapaneseEnglish:
+        if (answered)
+            BNext_Click();
+        else
+            BCheck_Click();
+        break;
+    case Operation::PostcardEnglishJapanese:
+        BNext_Click();
+        break;
+    }
+}
+
+void frmMain::FocusForNextKey()
+{
+    if (m.Settings.OperationMode == Operation::WordButtons && Words.size() > 1)
+        Words[1]->setFocus();
+    else if (!BStart->isHidden() && Quest->text().isEmpty())
+        BStart->setFocus();
+    else
+        BNext->setFocus();
 }
 
 void frmMain::BuildControls()
@@ -357,6 +449,7 @@ void frmMain::ShowCurrentQuestion()
         LabelCHK->setText(MoveMessage(result));
         return;
     }
+    answered = false;
     const QuestionRecord& r = m.Current();
     if (!HasTab(r.Text))
         return;
@@ -377,6 +470,7 @@ void frmMain::ShowCurrentQuestion()
         break;
     }
     ShowModeControls();
+    FocusForNextKey();
 }
 
 void frmMain::BStart_Click()
@@ -388,6 +482,7 @@ void frmMain::BStart_Click()
 void frmMain::ShowRecord()
 {
     const QuestionRecord& r = m.Current();
+    answered = false;
     Quest->setText(JapanesePart(r.Text));
     LabelCHK->clear();
     Anser->clear();
@@ -403,6 +498,7 @@ void frmMain::ShowRecord()
     case Operation::PostcardJapaneseEnglish:
         break;
     }
+    FocusForNextKey();
 }
 
 void frmMain::BNext_Click()
@@ -483,8 +579,10 @@ void frmMain::JudgeAnswer()
             RaiseCounter(correct ? r->CorrectCount : r->WrongCount);
             m.Unsaved = true;
         }
+        answered = true;
     } else if (s.OperationMode == Operation::PostcardJapaneseEnglish) {
         Anser->setPlainText(EnglishPart(m.Current().Text));
+        answered = true;
     }
 }
 
@@ -505,6 +603,7 @@ void frmMain::BGiveup_Click()
     Label4->setText(AnswerText());
     Label4->show();
     Anser->setPlainText(EnglishPart(m.Current().Text));
+    answered = true;
     if (m.Settings.ShowGiveupMessage == 1 && m.GiveupMessageCount > 0 &&
         m.GiveupMessages.size() > 1)
         LabelCHK->setText(m.GiveupMessages[1]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answer/WordPick.h"
 #include "quiz/Module1.h"
 #include "store/IniFile.h"
 #include "ui/Options.h"
@@ -12,6 +13,8 @@
 class DialogSeam;
 class Options;
 class QAction;
+class QKeyEvent;
+class QScrollArea;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -83,6 +86,10 @@ public:
     // in the answer already.
     QString WordOf(int index) const;
     bool WordUsed(int index) const;
+    // Whether word button i is shown as a candidate for the letters typed.
+    bool IsCandidate(int index) const;
+    // Return: the next step of the question on display (開始, チェック, 次).
+    void ReturnKey();
 
     Module1& State() { return m; }
     DialogSeam& Dialogs() { return dialogs; }
@@ -118,6 +125,14 @@ public:
     QAction* Mazeru = nullptr;      // 混ぜる: mix the order of the questions
     QAction* FileSetting = nullptr; // オプション設定: the options dialog
     QAction* mnuFileExit = nullptr; // 終了(X)
+    // The 学習 menu: every study command with its key.
+    QMenu* mnuStudy = nullptr;
+    QAction* mnuStudyStart = nullptr;
+    QAction* mnuStudyCheck = nullptr;
+    QAction* mnuStudyNext = nullptr;
+    QAction* mnuStudyBack = nullptr;
+    QAction* mnuStudyClear = nullptr;
+    QAction* mnuStudyGiveup = nullptr;
 
 signals:
     // The user asked to end the program and the history is safe.
@@ -126,10 +141,20 @@ signals:
 protected:
     // The unload step: other windows closed, geometry stored unless minimized.
     void closeEvent(QCloseEvent* event) override;
+    // Study keys typed anywhere in the window but a text box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
     void BuildMenu();
+    void BuildStudyMenu();
+    // Puts the keyboard focus where the next key is needed.
+    void FocusForNextKey();
+    void PlaceLongSentence();
+    void ShowCandidates(const std::vector<int>& candidates);
+    void PickKey(const WordPicker::Result& result);
+    // Typing to pick word buttons; true when the key was used.
+    bool WordKey(const QKeyEvent& key);
     void ApplyFonts();
     // Shows the buttons that the operation mode uses.
     void ShowModeControls();
@@ -152,7 +177,11 @@ private:
     QLabel* statusText = nullptr;
     QPointer<Options> optionsWindow;
     bool busy = false;
-    bool exiting = false; // the exit command is closing the window
+    bool exiting = false;  // the exit command is closing the window
+    bool answered = false; // the question on display was judged, revealed or given up
+    WordPicker picker;
+    std::vector<int> chosenOrder;   // word buttons in the order they went into the answer
+    QPointer<QScrollArea> wordArea; // only for a sentence too long for the word area
     LoadOutcome lastLoad = LoadOutcome::Loaded;
     std::vector<std::function<void()>> deferred;
 };
