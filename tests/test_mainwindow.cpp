@@ -142,8 +142,9 @@ private slots:
             at = at->nextInFocusChain();
         } while (at != w.Anser && order.size() < 30);
         order = order.filter(QRegularExpression("^(Anser|B|Text|Words)"));
+        // The designed order, then the controls added to the window (読み上げ).
         QCOMPARE(order, (QStringList{"Anser", "BClear", "BCheck", "BNext", "BExit", "Words_0",
-                                     "BStart", "BGiveup", "BBack", "Text1", "Text2"}));
+                                     "BStart", "BGiveup", "BBack", "Text1", "Text2", "BSpeak"}));
     }
 
     void firstRunWithoutIni()

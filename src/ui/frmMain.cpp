@@ -5,6 +5,7 @@
 #include "quiz/Selection.h"
 #include "ui/FocusStyle.h"
 #include "ui/Options.h"
+#include "ui/Speaker.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -88,6 +89,8 @@ frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSea
     BuildMenu();
     BuildControls();
     BuildStudyMenu();
+    BuildSpeechMenu();
+    SetSpeaker(new QtSpeaker(this));
     qApp->installEventFilter(this);
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this,
@@ -450,6 +453,7 @@ void frmMain::ShowCurrentQuestion()
         return;
     }
     answered = false;
+    speaker->Stop();
     const QuestionRecord& r = m.Current();
     if (!HasTab(r.Text))
         return;
@@ -483,6 +487,7 @@ void frmMain::ShowRecord()
 {
     const QuestionRecord& r = m.Current();
     answered = false;
+    speaker->Stop();
     Quest->setText(JapanesePart(r.Text));
     LabelCHK->clear();
     Anser->clear();
@@ -580,9 +585,12 @@ void frmMain::JudgeAnswer()
             m.Unsaved = true;
         }
         answered = true;
+        if (correct)
+            SpeakAfterVerdict();
     } else if (s.OperationMode == Operation::PostcardJapaneseEnglish) {
         Anser->setPlainText(EnglishPart(m.Current().Text));
         answered = true;
+        SpeakAfterVerdict();
     }
 }
 
@@ -604,6 +612,7 @@ void frmMain::BGiveup_Click()
     Label4->show();
     Anser->setPlainText(EnglishPart(m.Current().Text));
     answered = true;
+    SpeakAfterVerdict();
     if (m.Settings.ShowGiveupMessage == 1 && m.GiveupMessageCount > 0 &&
         m.GiveupMessages.size() > 1)
         LabelCHK->setText(m.GiveupMessages[1]);

@@ -13,6 +13,7 @@
 class DialogSeam;
 class Options;
 class QAction;
+class Speaker;
 class QKeyEvent;
 class QScrollArea;
 class QLabel;
@@ -90,6 +91,10 @@ public:
     bool IsCandidate(int index) const;
     // Return: the next step of the question on display (開始, チェック, 次).
     void ReturnKey();
+    // 読み上げ: speaks the English of the question on display, or stops.
+    void Speak_Click();
+    // The speech engine; tests put one of their own in before Load.
+    void SetSpeaker(Speaker* replacement);
 
     Module1& State() { return m; }
     DialogSeam& Dialogs() { return dialogs; }
@@ -133,6 +138,11 @@ public:
     QAction* mnuStudyBack = nullptr;
     QAction* mnuStudyClear = nullptr;
     QAction* mnuStudyGiveup = nullptr;
+    QAction* mnuStudySpeak = nullptr;      // 読み上げ: the English of the question aloud
+    QAction* mnuStudySpeakAfter = nullptr; // 正解後に読み上げる
+    QMenu* mnuStudyVoice = nullptr;        // the English voices found
+    QMenu* mnuStudyRate = nullptr;         // how fast they speak
+    QPushButton* BSpeak = nullptr;         // 読み上げ, beside Give up
 
 signals:
     // The user asked to end the program and the history is safe.
@@ -148,6 +158,11 @@ private:
     void BuildControls();
     void BuildMenu();
     void BuildStudyMenu();
+    void BuildSpeechMenu();
+    // Says why 読み上げ cannot be used, when it cannot; true when it can.
+    bool CheckSpeech();
+    // After a verdict, a give-up or a reveal, with 正解後に読み上げる on.
+    void SpeakAfterVerdict();
     // Puts the keyboard focus where the next key is needed.
     void FocusForNextKey();
     void PlaceLongSentence();
@@ -180,6 +195,8 @@ private:
     bool exiting = false;  // the exit command is closing the window
     bool answered = false; // the question on display was judged, revealed or given up
     WordPicker picker;
+    Speaker* speaker = nullptr;
+    bool voiceRestored = false;
     std::vector<int> chosenOrder;   // word buttons in the order they went into the answer
     QPointer<QScrollArea> wordArea; // only for a sentence too long for the word area
     LoadOutcome lastLoad = LoadOutcome::Loaded;
@@ -213,4 +230,5 @@ inline const QString SaveBeforeClosing = QStringLiteral("履歴を保存しま�
 inline const QString ExitWithoutSaving =
     QStringLiteral("履歴を保存できませんでした。保存せずに終了しますか？");
 inline const QString LineBreakRefused = LineBreakMessage();
+inline const QString NoEnglishVoice = QStringLiteral("英語の音声がありません");
 } // namespace Messages
