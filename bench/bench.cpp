@@ -9,6 +9,7 @@
 #include "store/Settings.h"
 #include "store/TextFile.h"
 #include "ui/DialogSeam.h"
+#include "ui/StudyStatus.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -333,6 +334,11 @@ int main(int argc, char* argv[])
         });
         click("Mix (save, shuffle, show)", [&] { w.Mazeru_Click(); });
         click("save at Exit (SaveHistory)", [&] { w.SaveHistoryOrSay(); });
+        click("学習状況: open and first paint", [&] {
+            w.StudyStatus_Click();
+            w.StudyStatusWindow()->grab();
+            delete w.StudyStatusWindow();
+        });
         m.Settings.DisplayMode = DisplayFilter::NotYetCorrect;
         for (auto& r : m.QuestionTable)
             r.CorrectCount = 1;

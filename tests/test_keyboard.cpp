@@ -219,7 +219,7 @@ private slots:
         }
         QCOMPARE(rows, (QStringList{"開始=F5", "チェック=F2", "次=PgDown", "前=PgUp",
                                     "クリア=Ctrl+L", "Give up=Ctrl+G", "読み上げ=F6",
-                                    "正解後に読み上げる=", "声=", "速さ="}));
+                                    "正解後に読み上げる=", "声=", "速さ=", "学習状況=F7"}));
         QVERIFY(w.BNext->toolTip().contains("PgDown"));
         QVERIFY(w.BGiveup->toolTip().contains("Ctrl+G"));
         QCOMPARE(w.menuBar()->actions().size(), 2);

@@ -291,3 +291,43 @@ QStringList LinesWithoutSection(const QStringList& iniLines, int iniLineCount,
     CopyLines(iniLines, b.end + 1, iniLineCount, out);
     return out;
 }
+
+std::vector<SectionSummary> SummarizeSections(const QStringList& lines, int count)
+{
+    count = std::min(count, static_cast<int>(lines.size()) - 1);
+    std::vector<SectionSummary> out;
+    for (int i = 1; i < count; ++i) {
+        if (!IsSectionStart(lines, count, i))
+            continue;
+        SectionSummary s;
+        s.path = lines[i + 1].mid(3);
+        const SectionBounds b = FindSection(lines, count, s.path);
+        // A second section under the same path (hand-made) is read as written.
+        const SectionBounds own = b.start == i ? b : SectionBounds{i, std::min(count, i + 1)};
+        const int last = LastRecordLine(lines, own);
+        if (i + 2 <= last) {
+            if (const auto q = ParseNumber(QStringView(lines[i + 2]).mid(3), 0, INT32_MAX))
+                s.questions = static_cast<int>(*q);
+        }
+        for (int k = i + 4; k <= last; ++k) {
+            ++s.lines;
+            QStringView fields[2];
+            ForEachField(lines[k], [&](int n, QStringView field) {
+                if (n >= 6)
+                    fields[n - 6] = field;
+                return n < 7;
+            });
+            const auto correct = ParseNumber(fields[0], 0, MaxCounter);
+            const auto wrong = ParseNumber(fields[1], 0, MaxCounter);
+            if (!correct || !wrong)
+                continue;
+            if (*correct + *wrong > 0)
+                ++s.tried;
+            if (*correct > 0)
+                ++s.correctAtLeastOnce;
+        }
+        out.push_back(s);
+        i = std::max(i, own.end);
+    }
+    return out;
+}

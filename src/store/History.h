@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // Where one question file's history section lies in the lines of english.ini:
 // start is its "History (" line and end its last line (its ")History" line, or,
@@ -47,3 +48,17 @@ QStringList LinesWithSection(const QStringList& iniLines, int iniLineCount,
 // The lines of english.ini (from entry 0) without the section of questionFile.
 QStringList LinesWithoutSection(const QStringList& iniLines, int iniLineCount,
                                 const QString& questionFile);
+
+// What english.ini holds for one question file, read from its section as it is.
+struct SectionSummary
+{
+    QString path;
+    int questions = 0;          // the question count the section was written for
+    int lines = 0;              // its record lines: the file's line count when last saved
+    int tried = 0;              // records answered at least once
+    int correctAtLeastOnce = 0; // records answered correctly at least once
+};
+
+// One summary for each history section, in file order. Damaged record lines
+// count as never answered.
+std::vector<SectionSummary> SummarizeSections(const QStringList& lines, int count);

@@ -89,6 +89,7 @@ LoadOutcome frmMain::ApplySettings()
             LabelCHK->setText(Messages::QuestionFileTooBig);
             return outcome;
         case LoadOutcome::Loaded:
+            RefreshStatus();
             LabelCHK->setText(Messages::Loaded);
             m.CurrentIndex = 1;
             m.CurrentNumber = 1;
@@ -154,6 +155,7 @@ void frmMain::mnuFileOpen_Click()
         m.QuestionTable.clear();
         m.QuestionLineCount = -1;
         m.Unsaved = false;
+        RefreshStatus();
         m.EligibleCount = 0;
         m.CurrentIndex = 1;
         m.CurrentNumber = 1;

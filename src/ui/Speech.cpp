@@ -94,6 +94,12 @@ void frmMain::BuildSpeechMenu()
     }
     connect(mnuStudy, &QMenu::aboutToShow, this, [this] { CheckSpeech(); });
 
+    mnuStudy->addSeparator();
+    mnuStudyProgress = mnuStudy->addAction(QStringLiteral("学習状況"));
+    mnuStudyProgress->setObjectName(QStringLiteral("mnuStudyProgress"));
+    mnuStudyProgress->setShortcut(QKeySequence(Qt::Key_F7));
+    connect(mnuStudyProgress, &QAction::triggered, this, [this] { StudyStatus_Click(); });
+
     // A small button in the free space between Give up and the number boxes.
     BSpeak = new QPushButton(QStringLiteral("読み上げ"), centralWidget());
     BSpeak->setObjectName(QStringLiteral("BSpeak"));

@@ -6,6 +6,7 @@
 #include "ui/FocusStyle.h"
 #include "ui/Options.h"
 #include "ui/Speaker.h"
+#include "ui/StudyStatus.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -583,6 +584,7 @@ void frmMain::JudgeAnswer()
         if (QuestionRecord* r = m.CurrentRecord()) {
             RaiseCounter(correct ? r->CorrectCount : r->WrongCount);
             m.Unsaved = true;
+            RefreshStatus(m.CurrentIndex);
         }
         answered = true;
         if (correct)
@@ -628,6 +630,7 @@ void frmMain::Mazeru_Click()
     // a failed save does not stop it; the user is told afterwards.
     const bool saved = SaveHistoryOrSay();
     ShuffleQuestions(m.QuestionLineCount, m.QuestionTable);
+    RefreshStatus();
     LabelCHK->setText(Messages::Shuffled);
     m.CurrentIndex = 1;
     m.CurrentNumber = 1;
@@ -683,7 +686,64 @@ bool frmMain::ClearHistoryOrSay()
         return false;
     if (loaded)
         m.Unsaved = false;
+    RefreshStatus();
     return true;
+}
+
+void frmMain::RefreshStatus(int recordIndex)
+{
+    if (!statusWindow)
+        return;
+    if (recordIndex > 0)
+        statusWindow->RecordChanged(recordIndex);
+    else
+        statusWindow->Refresh();
+}
+
+StudyStatus* frmMain::StudyStatusWindow() const
+{
+    return statusWindow.data();
+}
+
+void frmMain::StudyStatus_Click()
+{
+    if (!statusWindow) {
+        statusWindow = new StudyStatus(m, this);
+        connect(statusWindow, &StudyStatus::LineActivated, this,
+                [this](int line) { Handle([this, line] { ShowQuestionAtLine(line); }); });
+    } else {
+        statusWindow->Refresh();
+    }
+    statusWindow->show();
+    statusWindow->raise();
+    statusWindow->activateWindow();
+}
+
+void frmMain::ShowQuestionAtLine(int line)
+{
+    int index = 0;
+    for (int i = 1; i <= m.QuestionLineCount && i < static_cast<int>(m.QuestionTable.size()); ++i) {
+        if (m.QuestionTable[static_cast<size_t>(i)].LineNo == line) {
+            index = i;
+            break;
+        }
+    }
+    if (index == 0 ||
+        !IsEligible(m.QuestionTable[static_cast<size_t>(index)], m.Settings.DisplayMode)) {
+        if (statusWindow)
+            statusWindow->SetMessage(
+                QStringLiteral("%1行目は今の表示方法では出題されません。").arg(line));
+        return;
+    }
+    if (statusWindow)
+        statusWindow->SetMessage(QString());
+    m.CurrentIndex = index;
+    Label3->hide();
+    Label4->hide();
+    RemoveWordButtons();
+    if (m.Settings.OperationMode != Operation::WordButtons)
+        ShowModeControls();
+    ShowRecord();
 }
 
 void frmMain::ShowModeControls()

@@ -14,6 +14,7 @@ class DialogSeam;
 class Options;
 class QAction;
 class Speaker;
+class StudyStatus;
 class QKeyEvent;
 class QScrollArea;
 class QLabel;
@@ -93,6 +94,12 @@ public:
     void ReturnKey();
     // 読み上げ: speaks the English of the question on display, or stops.
     void Speak_Click();
+    // 学習状況: opens the progress window, or brings it forward.
+    void StudyStatus_Click();
+    StudyStatus* StudyStatusWindow() const;
+    // Shows the question on line (from 1) of the file, as 次 or 前 would have
+    // reached it; one the display mode does not ask says so instead.
+    void ShowQuestionAtLine(int line);
     // The speech engine; tests put one of their own in before Load.
     void SetSpeaker(Speaker* replacement);
 
@@ -143,6 +150,7 @@ public:
     QMenu* mnuStudyVoice = nullptr;        // the English voices found
     QMenu* mnuStudyRate = nullptr;         // how fast they speak
     QPushButton* BSpeak = nullptr;         // 読み上げ, beside Give up
+    QAction* mnuStudyProgress = nullptr;   // 学習状況: the progress window
 
 signals:
     // The user asked to end the program and the history is safe.
@@ -196,6 +204,9 @@ private:
     bool answered = false; // the question on display was judged, revealed or given up
     WordPicker picker;
     Speaker* speaker = nullptr;
+    QPointer<StudyStatus> statusWindow;
+    // Brings the progress window up to the state: everything, or one record.
+    void RefreshStatus(int recordIndex = 0);
     bool voiceRestored = false;
     std::vector<int> chosenOrder;   // word buttons in the order they went into the answer
     QPointer<QScrollArea> wordArea; // only for a sentence too long for the word area
