@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTranslator>
+#include <future>
 
 int main(int argc, char* argv[])
 {
@@ -48,6 +49,10 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    // english.ini and the question file are read on the second core while the
+    // window is built.
+    auto reading = std::async(std::launch::async, [iniPath] { return ReadStartupFiles(iniPath); });
+
     Module1 state;
     state.Ini = IniFile(iniPath);
     state.Ini.KeepBackupsIn(folders.backup);
@@ -65,7 +70,8 @@ int main(int argc, char* argv[])
     ShownReport report;
     if (qEnvironmentVariableIsSet("QUILLMERE_REPORT_SHOWN"))
         MainForm.Quest->installEventFilter(&report);
-    MainForm.Load();
+    StartupFiles files = reading.get();
+    MainForm.Load(&files);
     MainForm.show();
     return app.exec();
 }

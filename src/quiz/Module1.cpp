@@ -29,26 +29,67 @@ bool NamesAFile(const QString& path)
     return path.size() > 3;
 }
 
+PreparedQuestions PrepareQuestionFile(const IniFile& ini, DisplayFilter displayMode,
+                                      const QString& questionFile)
+{
+    PreparedQuestions p;
+    p.path = questionFile;
+    if (ReadTextFile(questionFile, p.lines, p.count) == ReadStatus::TooLarge) {
+        p.outcome = LoadOutcome::TooBig;
+        return p;
+    }
+    if (p.count == -1) {
+        p.outcome = LoadOutcome::Missing;
+        return p;
+    }
+    if (CheckQuestionLines(p.lines, p.count) != QuestionFileCheck::Ok) {
+        p.outcome = LoadOutcome::TooBig;
+        p.lines = QStringList();
+        return p;
+    }
+    p.outcome = LoadOutcome::Loaded;
+    BuildQuestionRecords(p.lines, p.count, p.table);
+    const bool hasSection = ini.MergeHistory(questionFile, p.table, p.count);
+    p.eligible = CountEligible(p.table, p.count, displayMode, hasSection);
+    return p;
+}
+
+LoadOutcome TakeQuestionFile(Module1& m, PreparedQuestions&& p)
+{
+    switch (p.outcome) {
+    case LoadOutcome::TooBig:
+        return p.outcome;
+    case LoadOutcome::Missing:
+        m.QuestionLineCount = -1;
+        return p.outcome;
+    case LoadOutcome::Loaded:
+        break;
+    }
+    m.LoadedQuestionFile = p.path;
+    m.QuestionLines = std::move(p.lines);
+    m.QuestionLineCount = p.count;
+    m.QuestionTable = std::move(p.table);
+    m.EligibleCount = p.eligible;
+    m.Unsaved = false;
+    return LoadOutcome::Loaded;
+}
+
 LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile)
 {
-    QStringList lines;
-    int count = 0;
-    if (ReadTextFile(questionFile, lines, count) == ReadStatus::TooLarge)
-        return LoadOutcome::TooBig;
-    if (count == -1) {
-        m.QuestionLineCount = -1;
-        return LoadOutcome::Missing;
-    }
-    if (CheckQuestionLines(lines, count) != QuestionFileCheck::Ok)
-        return LoadOutcome::TooBig;
-    m.LoadedQuestionFile = questionFile;
-    m.QuestionLines = std::move(lines);
-    m.QuestionLineCount = count;
-    m.Unsaved = false;
-    BuildQuestionRecords(m.QuestionLines, count, m.QuestionTable);
-    const bool hasSection = m.Ini.MergeHistory(questionFile, m.QuestionTable, count);
-    m.EligibleCount = CountEligible(m.QuestionTable, count, m.Settings.DisplayMode, hasSection);
-    return LoadOutcome::Loaded;
+    return TakeQuestionFile(m, PrepareQuestionFile(m.Ini, m.Settings.DisplayMode, questionFile));
+}
+
+StartupFiles ReadStartupFiles(const QString& iniPath)
+{
+    StartupFiles f;
+    f.ini = IniFile(iniPath);
+    f.ini.Read();
+    if (f.ini.Missing())
+        return f;
+    f.ini.TakeSettings(f.settings);
+    if (NamesAFile(f.settings.QuestionFile))
+        f.questions = PrepareQuestionFile(f.ini, f.settings.DisplayMode, f.settings.QuestionFile);
+    return f;
 }
 
 void LoadMessageFile(const QString& path, QStringList& list, int& count)

@@ -66,6 +66,33 @@ enum class LoadOutcome
 // the rest; a file over the limits changes nothing.
 LoadOutcome LoadQuestionFile(Module1& m, const QString& questionFile);
 
+// A question file read, checked, built into records and merged with the
+// history of english.ini, not yet in the state: it touches nothing shared, so
+// it can be made on another thread while the window is built.
+struct PreparedQuestions
+{
+    QString path;
+    LoadOutcome outcome = LoadOutcome::Missing;
+    QStringList lines;
+    int count = 0;
+    QuestionList table;
+    int eligible = 0;
+};
+PreparedQuestions PrepareQuestionFile(const IniFile& ini, DisplayFilter displayMode,
+                                      const QString& questionFile);
+// Takes a prepared file into the state, as LoadQuestionFile would have.
+LoadOutcome TakeQuestionFile(Module1& m, PreparedQuestions&& prepared);
+
+// What start-up reads before the window can show the first question:
+// english.ini, the settings in it, and the question file they name.
+struct StartupFiles
+{
+    IniFile ini;
+    AppSettings settings;
+    std::optional<PreparedQuestions> questions;
+};
+StartupFiles ReadStartupFiles(const QString& iniPath);
+
 // The buttons that each operation mode shows; nothing for a mode the program
 // does not know, whose controls then stay as they are.
 struct ModeControls

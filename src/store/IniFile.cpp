@@ -12,6 +12,13 @@ ReadStatus IniFile::Read()
     return ReadTextFile(path_, lines_, count_, &stamp_);
 }
 
+void IniFile::AdoptRead(IniFile&& read)
+{
+    lines_ = std::move(read.lines_);
+    count_ = read.count_;
+    stamp_ = read.stamp_;
+}
+
 void IniFile::Release()
 {
     lines_ = QStringList();

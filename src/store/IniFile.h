@@ -41,6 +41,9 @@ public:
     void KeepBackupsIn(const QString& folder);
     // Drops the lines held in memory; the file stays as it is.
     void Release();
+    // Takes the lines and stamp of a read made elsewhere (on another thread at
+    // start-up), keeping this object's path and backup folder.
+    void AdoptRead(IniFile&& read);
 
     // Takes lines 1..17 into settings (see TakeSettings).
     void TakeSettings(AppSettings& settings) const;

@@ -79,7 +79,10 @@ Guess DetectEncoding(const QByteArray& bytes)
     UCharsetDetector* detector = ucsdet_open(&status);
     if (U_FAILURE(status))
         return guess;
-    ucsdet_setText(detector, bytes.constData(), static_cast<int32_t>(bytes.size()), &status);
+    // The detector's work grows with its input; the first 64 KiB name the
+    // encoding of any file a learner has (the fallback below reads all of it).
+    const qsizetype sample = std::min<qsizetype>(bytes.size(), 64 * 1024);
+    ucsdet_setText(detector, bytes.constData(), static_cast<int32_t>(sample), &status);
     int32_t found = 0;
     const UCharsetMatch** matches = ucsdet_detectAll(detector, &found, &status);
     for (int32_t i = 0; U_SUCCESS(status) && i < found; ++i) {
@@ -98,12 +101,16 @@ Guess DetectEncoding(const QByteArray& bytes)
     return guess;
 }
 
-// Where the detector names neither encoding (a line or two): UTF-8 when its
-// well-formed multi-byte characters clearly outnumber the bytes that break it.
-bool MostlyUtf8(const QByteArray& bytes)
+// Well-formed multi-byte UTF-8 characters, and bytes that break UTF-8.
+struct Utf8Tally
 {
     qsizetype good = 0;
     qsizetype bad = 0;
+};
+
+Utf8Tally TallyUtf8(const QByteArray& bytes)
+{
+    Utf8Tally t;
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n;) {
@@ -121,14 +128,14 @@ bool MostlyUtf8(const QByteArray& bytes)
         for (int k = 1; ok && k <= extra; ++k)
             ok = (b[i + k] & 0xC0) == 0x80;
         if (ok) {
-            ++good;
+            ++t.good;
             i += extra + 1;
         } else {
-            ++bad;
+            ++t.bad;
             ++i;
         }
     }
-    return good >= 4 * bad && good > 0;
+    return t;
 }
 
 } // namespace
@@ -145,9 +152,17 @@ QString DecodeText(const QByteArray& bytes)
     }
     // Not wholly UTF-8: decided by the bytes as a whole, so a few bad bytes in a
     // UTF-8 file become substitutes instead of turning every line to mojibake.
-    const Guess guess = DetectEncoding(bytes);
-    const bool asUtf8 =
-        guess.utf8 != guess.shiftJis ? guess.utf8 > guess.shiftJis : MostlyUtf8(bytes);
+    // Most files say it plainly: UTF-8 with a stray bad byte, or Shift_JIS,
+    // whose pairs rarely form UTF-8. The charset detector decides the rest;
+    // where it names neither, UTF-8 only when its characters clearly outnumber
+    // the bytes that break it.
+    const Utf8Tally tally = TallyUtf8(bytes);
+    bool asUtf8 = tally.good >= 8 * tally.bad;
+    if (!asUtf8 && 8 * tally.good > tally.bad) {
+        const Guess guess = DetectEncoding(bytes);
+        asUtf8 = guess.utf8 != guess.shiftJis ? guess.utf8 > guess.shiftJis
+                                              : tally.good >= 4 * tally.bad;
+    }
     if (asUtf8) {
         QStringDecoder again(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         return again(bytes);

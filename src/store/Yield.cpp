@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThread>
 
 namespace {
 constexpr qint64 YieldIntervalMs = 15;
@@ -11,9 +12,14 @@ constexpr unsigned CallsPerClockLook = 64;
 void YieldToWindow()
 {
     static QElapsedTimer sinceLast;
-    static unsigned calls = 0;
+    static thread_local unsigned calls = 0;
     // Looking at the clock costs more than the caller's step; look now and then.
     if (++calls % CallsPerClockLook != 0)
+        return;
+    // Only the window's own thread lets the window paint; a read made on
+    // another thread (at start-up) just goes on.
+    const QCoreApplication* app = QCoreApplication::instance();
+    if (app == nullptr || QThread::currentThread() != app->thread())
         return;
     if (!sinceLast.isValid()) {
         sinceLast.start();
@@ -21,7 +27,6 @@ void YieldToWindow()
     }
     if (sinceLast.elapsed() < YieldIntervalMs)
         return;
-    if (QCoreApplication::instance() != nullptr)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     sinceLast.restart();
 }

@@ -27,7 +27,7 @@ int StoredTwips(QSettings& store, const QString& key, int fallback)
 
 } // namespace
 
-void frmMain::Load()
+void frmMain::Load(StartupFiles* files)
 {
     move(TwipsToPixels(StoredTwips(store, QStringLiteral("MainLeft"), 1000)),
          TwipsToPixels(StoredTwips(store, QStringLiteral("MainTop"), 1000)));
@@ -36,7 +36,12 @@ void frmMain::Load()
     setFixedSize(TwipsToPixels(9525), menuBar()->sizeHint().height() + TwipsToPixels(7290));
     Words[0]->hide();
 
-    m.Ini.Read();
+    if (files) {
+        m.Ini.AdoptRead(std::move(files->ini));
+        pendingQuestions = std::move(files->questions);
+    } else {
+        m.Ini.Read();
+    }
     if (m.Ini.Missing()) {
         Quest->setText(Messages::NoIniFile);
         Anser->setPlainText(Messages::SetUpOptions);
@@ -50,6 +55,7 @@ void frmMain::Load()
         ShowCurrentQuestion();
         BStart->hide();
     }
+    pendingQuestions.reset();
     // The size message outlasts the first question's "no file" message.
     if (outcome == LoadOutcome::TooBig)
         LabelCHK->setText(Messages::QuestionFileTooBig);
@@ -78,7 +84,12 @@ LoadOutcome frmMain::ApplySettings()
 
     LoadOutcome outcome = LoadOutcome::Loaded;
     if (!m.Ini.Missing() && NamesAFile(s.QuestionFile)) {
-        outcome = LoadQuestionFile(m, s.QuestionFile);
+        // The file start-up read already, when it is the one the settings name.
+        if (pendingQuestions && pendingQuestions->path == s.QuestionFile)
+            outcome = TakeQuestionFile(m, std::move(*pendingQuestions));
+        else
+            outcome = LoadQuestionFile(m, s.QuestionFile);
+        pendingQuestions.reset();
         switch (outcome) {
         case LoadOutcome::Missing:
             return outcome;

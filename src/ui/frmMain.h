@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class DialogSeam;
@@ -46,7 +47,9 @@ public:
 
     // The load step: place the window, read english.ini, apply the settings and,
     // in word-button mode, show the first question. Run once, before showing.
-    void Load();
+    // With files, english.ini and the question file were read already (on
+    // another thread while the window was built) and are taken from there.
+    void Load(StartupFiles* files = nullptr);
 
     // Shared procedures. ApplySettings says what became of the question file.
     LoadOutcome ApplySettings();
@@ -210,7 +213,7 @@ private:
     bool voiceRestored = false;
     std::vector<int> chosenOrder;   // word buttons in the order they went into the answer
     QPointer<QScrollArea> wordArea; // only for a sentence too long for the word area
-    LoadOutcome lastLoad = LoadOutcome::Loaded;
+    std::optional<PreparedQuestions> pendingQuestions; // read at start-up, taken by ApplySettings
     std::vector<std::function<void()>> deferred;
 };
 
