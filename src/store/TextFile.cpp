@@ -79,9 +79,9 @@ Guess DetectEncoding(const QByteArray& bytes)
     UCharsetDetector* detector = ucsdet_open(&status);
     if (U_FAILURE(status))
         return guess;
-    // The detector's work grows with its input; the first 64 KiB name the
+    // The detector's work grows with its input; the first 16 KiB name the
     // encoding of any file a learner has (the fallback below reads all of it).
-    const qsizetype sample = std::min<qsizetype>(bytes.size(), 64 * 1024);
+    const qsizetype sample = std::min<qsizetype>(bytes.size(), 16 * 1024);
     ucsdet_setText(detector, bytes.constData(), static_cast<int32_t>(sample), &status);
     int32_t found = 0;
     const UCharsetMatch** matches = ucsdet_detectAll(detector, &found, &status);
