@@ -149,6 +149,10 @@ private slots:
         QVERIFY(s->totals->text().contains("一度でも正解：1"));
         const QAbstractItemModel* source = s->model;
         QCOMPARE(source->index(0, QuestionTableModel::CorrectColumn).data().toInt(), 4);
+        GoToLine(w, 4);
+        Answer(w, true); // never tried until now: its cell turns
+        QCOMPARE(QColor(s->map->grab().toImage().pixel(s->map->CellOf(4).center())),
+                 HistoryMap::ColourOf(QuestionState::OnlyCorrect));
         w.Mazeru->trigger();
         QCOMPARE(s->model->rowCount(), 4);
         QCOMPARE(QColor(s->map->grab().toImage().pixel(s->map->CellOf(3).center())),

@@ -1,5 +1,5 @@
 // Start-up and the application of settings: the load step of the main window,
-// ApplySettings, CollectOptions and the File menu's open and options commands.
+// ApplySettings, ApplyOptions and the File menu's open and options commands.
 #include "ui/DialogSeam.h"
 #include "ui/Options.h"
 #include "ui/Twips.h"
@@ -51,11 +51,7 @@ void frmMain::Load(StartupFiles* files)
     const LoadOutcome outcome = ApplySettings();
     if (m.QuestionLineCount == -1)
         LabelCHK->setText(Messages::QuestionFileMissing);
-    if (m.Settings.OperationMode == Operation::WordButtons) {
-        ShowCurrentQuestion();
-        BStart->hide();
-    }
-    pendingQuestions.reset();
+    ShowFirstQuestion();
     // The size message outlasts the first question's "no file" message.
     if (outcome == LoadOutcome::TooBig)
         LabelCHK->setText(Messages::QuestionFileTooBig);
@@ -135,12 +131,8 @@ bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
         Quest->clear();
         Anser->clear();
     }
-    if (m.Settings.OperationMode == Operation::WordButtons) {
-        ShowCurrentQuestion();
-        BStart->hide();
-    } else {
+    if (!ShowFirstQuestion())
         BStart->show();
-    }
     return true;
 }
 

@@ -175,6 +175,18 @@ void HistoryMap::Layout()
     }
 }
 
+void HistoryMap::RecordChanged(int index)
+{
+    if (index < 1 || index >= static_cast<int>(m.QuestionTable.size()))
+        return;
+    const QuestionRecord& r = m.QuestionTable[static_cast<size_t>(index)];
+    const int line = r.LineNo;
+    if (cells.isNull() || line < 1 || line >= static_cast<int>(byLine.size()))
+        return;
+    cells.setPixel((line - 1) % columns, (line - 1) / columns, ColourOf(StateOf(r)).rgb());
+    update(CellOf(line));
+}
+
 const QuestionRecord* HistoryMap::RecordAt(int line) const
 {
     if (line < 1 || line >= static_cast<int>(byLine.size()) ||
@@ -347,7 +359,7 @@ void StudyStatus::Refresh()
 void StudyStatus::RecordChanged(int index)
 {
     model->RecordChanged(index);
-    map->Refresh();
+    map->RecordChanged(index);
     ShowTotals();
 }
 

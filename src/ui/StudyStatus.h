@@ -79,6 +79,8 @@ public:
     explicit HistoryMap(const Module1& state, QWidget* parent = nullptr);
 
     void Refresh();
+    // Record index (from 1) changed its counters: only its cell is redrawn.
+    void RecordChanged(int index);
     // The line (from 1) under a point, or 0.
     int LineAt(const QPoint& at) const;
     // Where line's cell is drawn.

@@ -179,9 +179,24 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return WordKey(key);
 }
 
+bool frmMain::WaitingForStart() const
+{
+    return !BStart->isHidden() && Quest->text().isEmpty();
+}
+
+bool frmMain::ShowFirstQuestion()
+{
+    // Word-button mode needs no 開始: the first question is shown at once.
+    if (m.Settings.OperationMode != Operation::WordButtons)
+        return false;
+    ShowCurrentQuestion();
+    BStart->hide();
+    return true;
+}
+
 void frmMain::ReturnKey()
 {
-    if (!BStart->isHidden() && Quest->text().isEmpty()) {
+    if (WaitingForStart()) {
         BStart_Click();
         return;
     }
@@ -206,7 +221,7 @@ void frmMain::FocusForNextKey()
 {
     if (m.Settings.OperationMode == Operation::WordButtons && Words.size() > 1)
         Words[1]->setFocus();
-    else if (!BStart->isHidden() && Quest->text().isEmpty())
+    else if (WaitingForStart())
         BStart->setFocus();
     else
         BNext->setFocus();
@@ -638,10 +653,7 @@ void frmMain::Mazeru_Click()
     RemoveWordButtons();
     Quest->clear();
     Anser->clear();
-    if (m.Settings.OperationMode == Operation::WordButtons) {
-        ShowCurrentQuestion();
-        BStart->hide();
-    }
+    ShowFirstQuestion();
     if (!saved)
         LabelCHK->setText(Messages::IniNotWritten);
 }

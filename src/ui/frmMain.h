@@ -174,6 +174,11 @@ private:
     bool CheckSpeech();
     // After a verdict, a give-up or a reveal, with 正解後に読み上げる on.
     void SpeakAfterVerdict();
+    // In word-button mode: shows the first question and hides 開始; false in the
+    // postcard modes, which wait for 開始.
+    bool ShowFirstQuestion();
+    // A postcard mode with nothing shown yet: 開始 is the next step.
+    bool WaitingForStart() const;
     // Puts the keyboard focus where the next key is needed.
     void FocusForNextKey();
     void PlaceLongSentence();
