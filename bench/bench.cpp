@@ -5,7 +5,6 @@
 #include "quiz/Selection.h"
 #include "store/History.h"
 #include "store/IniFile.h"
-#include "store/SaveFile.h"
 #include "store/Settings.h"
 #include "store/TextFile.h"
 #include "ui/DialogSeam.h"
@@ -113,19 +112,18 @@ QByteArray IniFor(const QString& questionFile, const QStringList& lines)
     QStringList ini = SettingsLines(s);
     for (int other = 0; other < 20; ++other) {
         QuestionList t;
-        const QStringList o = QuestionLines(1000);
-        QStringList withZero = o;
-        withZero.prepend(QString());
-        BuildQuestionRecords(withZero, 1000, t);
-        ini << BuildHistorySection(QStringLiteral("/other/file%1.txt").arg(other), t, 1000);
+        const TextLines o = TextLines::FromList(QuestionLines(1000));
+        BuildQuestionRecords(o, 1000, t);
+        ini << BuildHistorySection(QStringLiteral("/other/file%1.txt").arg(other), t, 1000)
+                   .ToList()
+                   .mid(1);
     }
     QuestionList t;
-    QStringList withZero = lines;
-    withZero.prepend(QString());
-    BuildQuestionRecords(withZero, int(lines.size()), t);
+    const TextLines text = TextLines::FromList(lines);
+    BuildQuestionRecords(text, int(lines.size()), t);
     for (size_t i = 1; i < t.size(); ++i)
         t[i].CorrectCount = int(i % 3);
-    ini << BuildHistorySection(questionFile, t, int(lines.size()));
+    ini << BuildHistorySection(questionFile, t, int(lines.size())).ToList().mid(1);
     QByteArray out;
     for (const QString& l : ini)
         out += l.toUtf8() + "\r\n";
@@ -265,10 +263,9 @@ int main(int argc, char* argv[])
 
     {
         Module1 m;
-        QStringList lines = QuestionLines(32766);
-        lines.prepend(QString());
+        m.QuestionLines = TextLines::FromList(QuestionLines(32766));
         m.QuestionLineCount = 32766;
-        BuildQuestionRecords(lines, 32766, m.QuestionTable);
+        BuildQuestionRecords(m.QuestionLines, 32766, m.QuestionTable);
         for (auto& r : m.QuestionTable)
             r.CorrectCount = 1;
         m.QuestionTable[32766].CorrectCount = 0;

@@ -9,9 +9,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    QStringList lines;
-    int count = 0;
-    SplitTextLines(DecodeText(bytes), lines, count);
+    const TextLines lines(DecodeText(bytes));
+    const int count = lines.Count();
     if (count != lines.size() - 1)
         std::abort();
     if (CheckQuestionLines(lines, count) != QuestionFileCheck::Ok)
@@ -25,10 +24,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             std::abort();
         if (r.Number > 0 && r.Number != ++numbered)
             std::abort();
-        if (r.Text.contains(QLatin1Char('\r')) || r.Text.contains(QLatin1Char('\n')))
+        if (r.Text.contains(u'\r') || r.Text.contains(u'\n'))
             std::abort();
         bool hasTab = false;
-        const QStringList words = SplitWords(r.Text, &hasTab);
+        const QStringList words = SplitWords(r.Text.toString(), &hasTab);
         if (hasTab && words.join(QString()) != EnglishPart(r.Text))
             std::abort();
         if (hasTab && EnglishPart(r.Text) + QLatin1Char('\t') + JapanesePart(r.Text) != r.Text)

@@ -31,9 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // other content of english.ini.
     const int questions = data[0] % 40;
     const size_t counterBytes = std::min<size_t>(size - 1, static_cast<size_t>(questions) * 3);
-    QStringList lines{QString()};
+    QStringList list;
     for (int i = 1; i <= questions; ++i)
-        lines << (i % 7 == 0 ? QString() : QStringLiteral("Line %1 here.\t行%1").arg(i));
+        list << (i % 7 == 0 ? QString() : QStringLiteral("Line %1 here.\t行%1").arg(i));
+    const TextLines lines = TextLines::FromList(list);
     QuestionList table;
     BuildQuestionRecords(lines, questions, table);
     for (size_t k = 0; k < counterBytes; ++k) {
@@ -54,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     IniFile ini(IniPath());
     if (ini.SaveHistory(path, table, questions) != IniResult::Done)
         std::abort();
-    QStringList reread;
+    TextLines reread;
     int rereadCount = 0;
     ReadTextFile(IniPath(), reread, rereadCount);
-    if (reread != ini.Lines() || rereadCount != ini.Count())
+    if (!(reread == ini.Lines()) || rereadCount != ini.Count())
         std::abort();
     QuestionList back;
     BuildQuestionRecords(lines, questions, back);

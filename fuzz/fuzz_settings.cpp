@@ -10,9 +10,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    QStringList ini;
-    int count = 0;
-    SplitTextLines(DecodeText(bytes), ini, count);
+    const TextLines ini(DecodeText(bytes));
+    const int count = ini.Count();
     AppSettings s;
     TakeSettings(ini, count, s);
     if (FormatSettingsInteger(int(s.OperationMode)).trimmed().toInt() != int(s.OperationMode))
@@ -20,11 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // A small question file, merged under every path the file names, and under
     // the path of its settings.
-    QStringList lines{QString(), QStringLiteral("ab\tcd"), QString(), QStringLiteral("x\ty")};
+    const TextLines lines =
+        TextLines::FromList({QStringLiteral("ab\tcd"), QString(), QStringLiteral("x\ty")});
     QStringList paths{s.QuestionFile, QStringLiteral("/q/a.txt")};
     for (int i = 1; i <= count; ++i) {
         if (IsSectionStart(ini, count, i))
-            paths << ini[i + 1].mid(3);
+            paths << ini[i + 1].mid(3).toString();
     }
     for (const QString& path : paths) {
         const SectionBounds b = FindSection(ini, count, path);

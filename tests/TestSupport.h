@@ -61,6 +61,12 @@ inline QStringList FromOne(QStringList lines)
     return lines;
 }
 
+// The same lines held as the program holds a file's, line 1 first.
+inline TextLines LinesOf(const QStringList& lines)
+{
+    return TextLines::FromList(lines);
+}
+
 // The 17 settings lines with the given question file and modes.
 inline QStringList SettingsFor(const QString& questionFile, int operationMode = 0,
                                int displayMode = 0, const QStringList& messageFiles = {})
@@ -205,7 +211,7 @@ inline void Answer(frmMain& w, bool right)
 {
     const QStringList words = [&] {
         QStringList l;
-        QString e = w.State().Current().Text.section('\t', 0, 0);
+        QString e = w.State().Current().Text.toString().section('\t', 0, 0);
         for (const QString& part : e.split(' '))
             l << (l.isEmpty() ? part : " " + part);
         return l;
@@ -254,7 +260,7 @@ inline QStringList CountsOnDisk(const QString& iniPath, const QString& questionF
 {
     IniFile ini(iniPath);
     ini.Read();
-    QStringList text;
+    TextLines text;
     int count = 0;
     ReadTextFile(questionFile, text, count);
     QuestionList table;

@@ -12,7 +12,11 @@ QuestionList SaveLoopTable(int records, int version)
     for (int i = 1; i <= records; ++i)
         lines << QStringLiteral("Sentence %1 to learn.\t文%1").arg(i);
     QuestionList table;
-    BuildQuestionRecords(lines, records, table);
+    const TextLines text = TextLines::FromList(lines.mid(1));
+    BuildQuestionRecords(text, records, table);
+    // A save needs the lengths and counts; the text goes with the lines.
+    for (QuestionRecord& r : table)
+        r.Text = {};
     for (int i = 1; i <= records; ++i) {
         table[static_cast<size_t>(i)].CorrectCount = version ? i % 7 : 0;
         table[static_cast<size_t>(i)].WrongCount = version ? 0 : i % 5;

@@ -8,6 +8,7 @@
 #include "store/TextFile.h"
 
 #include <QtTest>
+#include <list>
 
 namespace {
 
@@ -24,10 +25,13 @@ QStringList Section(const QString& path, const QStringList& records, int questio
 // Three lines: two questions around an empty line; lengths 5 and 3.
 const QStringList ThreeLines{"ab\tcd", "", "x\ty"};
 
+// The records view their lines, which live as long as the test does.
 QuestionList Table(const QStringList& lines)
 {
+    static std::list<TextLines> kept;
+    kept.push_back(LinesOf(lines));
     QuestionList t;
-    BuildQuestionRecords(FromOne(lines), int(lines.size()), t);
+    BuildQuestionRecords(kept.back(), int(lines.size()), t);
     return t;
 }
 
@@ -85,7 +89,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, wanted);
         QFETCH(bool, found);
-        const QStringList lines = FromOne(SettingsFor("x") + Section(stored, {}, 0, 0));
+        const TextLines lines = LinesOf(SettingsFor("x") + Section(stored, {}, 0, 0));
         QCOMPARE(FindSection(lines, int(lines.size() - 1), wanted).start > 0, found);
     }
 
@@ -95,7 +99,7 @@ private slots:
             SettingsFor("x") +
             QStringList{"History (", "0: /q/a.txt", "1: 1", "2: 5", "3: 1 1 5 0 1 0"} +
             Section("/q/b.txt", {"1 1 3 0 0 0"}, 1, 3);
-        const QStringList lines = FromOne(file);
+        const TextLines lines = LinesOf(file);
         const SectionBounds b = FindSection(lines, int(file.size()), "/q/a.txt");
         QCOMPARE(b.start, 18);
         QCOMPARE(b.end, 22); // up to the next section, not into it
@@ -147,8 +151,8 @@ private slots:
         QFETCH(bool, hasSection);
         QFETCH(QList<int>, correct);
         QFETCH(QList<int>, wrong);
-        const QStringList ini =
-            FromOne(SettingsFor("/q/a.txt") + section + Section("/q/z.txt", {"9 9 9 9 9 9"}, 1, 9));
+        const TextLines ini =
+            LinesOf(SettingsFor("/q/a.txt") + section + Section("/q/z.txt", {"9 9 9 9 9 9"}, 1, 9));
         QuestionList t = Table(ThreeLines);
         QCOMPARE(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", t, 3), hasSection);
         for (int i = 1; i <= 3; ++i) {
@@ -182,7 +186,7 @@ private slots:
             settings + before +
             Section("/q/a.txt", {"1 1 5 4 0 1", "2 0 0 0 0 0", "3 2 3 0 2 0"}, 2, 8) + after;
         QCOMPARE(ReadBytes(ini), CrLf(expected));
-        QCOMPARE(file.Lines(), FromOne(expected)); // the lines in memory are the file's
+        QVERIFY(file.Lines() == LinesOf(expected)); // the lines in memory are the file's
         QCOMPARE(file.Count(), int(expected.size()));
     }
 
@@ -358,8 +362,8 @@ private slots:
     // word starts it afresh.
     void fingerprint()
     {
-        const QStringList ini =
-            FromOne(Section("/q/a.txt", {"1 1 5 0 3 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8));
+        const TextLines ini =
+            LinesOf(Section("/q/a.txt", {"1 1 5 0 3 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8));
         QuestionList same = Table({"ab\tcX", "", "x\ty"});
         QVERIFY(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", same, 3));
         QCOMPARE(same[1].CorrectCount, 3);

@@ -187,10 +187,11 @@ private slots:
         WriteBytes(ini, CrLf(SettingsFor("/q/a.txt")));
         const QByteArray before = ReadBytes(ini);
         QuestionList table;
-        QStringList lines{QString()};
+        QStringList lines;
         for (int i = 1; i <= 5000; ++i)
             lines << QStringLiteral("Line %1.\t行").arg(i);
-        BuildQuestionRecords(lines, 5000, table);
+        const TextLines text = LinesOf(lines);
+        BuildQuestionRecords(text, 5000, table);
         IniFile file(ini);
         const bool saved = file.SaveHistory("/q/a.txt", table, 5000) == IniResult::Done;
         const QByteArray after = ReadBytes(ini);

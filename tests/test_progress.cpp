@@ -21,7 +21,8 @@ QuestionRecord Record(int line, int length, int correct, int wrong)
     r.LineNo = line;
     r.Number = line;
     r.Length = length;
-    r.Text = length > 0 ? QStringLiteral("w%1\tj").arg(line) : QString();
+    static const QString text = QStringLiteral("w\tj");
+    r.Text = length > 0 ? QStringView(text) : QStringView();
     r.CorrectCount = correct;
     r.WrongCount = wrong;
     return r;

@@ -292,7 +292,7 @@ class TestRandomUse : public QObject
     // ends before the next one starts.
     void checkIniWellFormed()
     {
-        QStringList lines;
+        TextLines lines;
         int count = 0;
         if (ReadTextFile(p->ini(), lines, count) != ReadStatus::Ok)
             return;
@@ -300,10 +300,10 @@ class TestRandomUse : public QObject
         for (int i = 1; i <= count; ++i) {
             if (!IsSectionStart(lines, count, i))
                 continue;
-            const QString path = lines[i + 1].mid(3);
+            const QString path = lines[i + 1].mid(3).toString();
             QVERIFY2(!seen.contains(path), qPrintable("two sections for " + path));
             seen.insert(path);
-            const SectionBounds b = FindSection(lines, count, lines[i + 1].mid(3));
+            const SectionBounds b = FindSection(lines, count, path);
             QCOMPARE(b.start, i);
             for (int j = i + 1; j <= b.end; ++j)
                 QVERIFY(!IsSectionStart(lines, count, j));

@@ -11,11 +11,12 @@ namespace {
 // once, 'w' answered wrongly once, '-' an empty line.
 void FillTable(Module1& m, const QString& pattern, bool hasSection)
 {
-    QStringList lines{QString()};
+    QStringList lines;
     for (QChar c : pattern)
         lines << (c == '-' ? QString() : QStringLiteral("Q\tJ"));
     m.QuestionLineCount = int(pattern.size());
-    BuildQuestionRecords(lines, m.QuestionLineCount, m.QuestionTable);
+    m.QuestionLines = TextLines::FromList(lines);
+    BuildQuestionRecords(m.QuestionLines, m.QuestionLineCount, m.QuestionTable);
     for (int i = 1; i <= m.QuestionLineCount; ++i) {
         m.QuestionTable[i].CorrectCount = pattern[i - 1] == 'c';
         m.QuestionTable[i].WrongCount = pattern[i - 1] == 'w';

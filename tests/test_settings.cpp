@@ -75,7 +75,7 @@ private slots:
         s.OperationMode = Operation{7};
         s.DisplayMode = DisplayFilter{7};
         s.ShowCorrectMessage = 7;
-        TakeSettings(FromOne(lines), int(lines.size()), s);
+        TakeSettings(LinesOf(lines), int(lines.size()), s);
         QCOMPARE(int(s.OperationMode), operationMode);
         QCOMPARE(int(s.DisplayMode), displayMode);
         QCOMPARE(s.QuestionFile, questionFile);
@@ -95,7 +95,7 @@ private slots:
         s.OperationMode = static_cast<Operation>(1);
         s.DisplayMode = static_cast<DisplayFilter>(2);
         QCOMPARE(IniFile(ini).WriteSettings(s), IniResult::Done);
-        QStringList lines;
+        TextLines lines;
         int count = 0;
         ReadTextFile(ini, lines, count);
         QCOMPARE(count, 17);

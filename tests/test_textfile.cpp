@@ -108,7 +108,8 @@ private slots:
         QCOMPARE(lines,
                  FromOne({QStringLiteral("I am fine.\t私は元気です。"), QStringLiteral("ｶﾀｶﾅ①")}));
         QuestionList table;
-        BuildQuestionRecords(lines, count, table);
+        const TextLines text = LinesOf(lines.mid(1));
+        BuildQuestionRecords(text, count, table);
         QCOMPARE(table[1].Length, 18);
         QCOMPARE(SumQuestionLengths(table, count), 23);
     }
@@ -189,8 +190,7 @@ private slots:
 
     void questionRecords()
     {
-        const QStringList lines =
-            FromOne({"I am fine.\t私は元気です。", "", "\tだれ？", "a\tb\tc"});
+        const TextLines lines = LinesOf({"I am fine.\t私は元気です。", "", "\tだれ？", "a\tb\tc"});
         QuestionList table;
         BuildQuestionRecords(lines, 4, table);
         QCOMPARE(int(table.size()), 5);
@@ -198,25 +198,27 @@ private slots:
         for (int i = 1; i <= 4; ++i) {
             QCOMPARE(table[i].LineNo, i);
             QCOMPARE(table[i].Number, numbers[i - 1]);
-            QCOMPARE(table[i].Text, lines[i]);
+            QCOMPARE(table[i].Text.toString(), lines[i].toString());
+            QCOMPARE(table[i].Text.data(), lines[i].data()); // a view, no copy
         }
         QCOMPARE(CountQuestions(table, 4), 3);
         QCOMPARE(SumQuestionLengths(table, 4), 18 + 4 + 5);
         QCOMPARE(EnglishPart(table[3].Text), QString());
         QCOMPARE(JapanesePart(table[4].Text), QString("b\tc"));
-        QCOMPARE(EnglishPart("no tab"), QString("no tab"));
+        QCOMPARE(EnglishPart(u"no tab"), QString("no tab"));
     }
 
     void limits()
     {
-        QStringList lines{QString()};
+        QStringList many;
         for (int i = 0; i < MaxQuestionLines; ++i)
-            lines << "a\tb";
-        QCOMPARE(CheckQuestionLines(lines, MaxQuestionLines), QuestionFileCheck::Ok);
-        lines << "a\tb";
-        QCOMPARE(CheckQuestionLines(lines, MaxQuestionLines + 1), QuestionFileCheck::TooManyLines);
-        const QStringList longLine =
-            FromOne({QString(MaxLineLength, 'x'), QString(MaxLineLength + 1, 'x')});
+            many << "a\tb";
+        QCOMPARE(CheckQuestionLines(LinesOf(many), MaxQuestionLines), QuestionFileCheck::Ok);
+        many << "a\tb";
+        QCOMPARE(CheckQuestionLines(LinesOf(many), MaxQuestionLines + 1),
+                 QuestionFileCheck::TooManyLines);
+        const TextLines longLine =
+            LinesOf({QString(MaxLineLength, 'x'), QString(MaxLineLength + 1, 'x')});
         QCOMPARE(CheckQuestionLines(longLine, 1), QuestionFileCheck::Ok);
         QCOMPARE(CheckQuestionLines(longLine, 2), QuestionFileCheck::LineTooLong);
     }

@@ -16,7 +16,7 @@ JudgeRefusal JudgeRefusalFor(int questionLineCount, int wordButtonCount, Operati
     return JudgeRefusal::None;
 }
 
-bool IsCorrectAnswer(const QString& answer, const QString& questionText)
+bool IsCorrectAnswer(const QString& answer, QStringView questionText)
 {
     return TextEquals(answer, EnglishPart(questionText));
 }

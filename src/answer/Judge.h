@@ -18,7 +18,7 @@ JudgeRefusal JudgeRefusalFor(int questionLineCount, int wordButtonCount, Operati
 
 // The answer is right when it equals the English part under the text comparison,
 // taken exactly as it stands.
-bool IsCorrectAnswer(const QString& answer, const QString& questionText);
+bool IsCorrectAnswer(const QString& answer, QStringView questionText);
 
 // Raises a history counter by one; counters stop at their 16-bit limit.
 void RaiseCounter(int& counter);

@@ -44,7 +44,7 @@ PreparedQuestions PrepareQuestionFile(const IniFile& ini, DisplayFilter displayM
     }
     if (CheckQuestionLines(p.lines, p.count) != QuestionFileCheck::Ok) {
         p.outcome = LoadOutcome::TooBig;
-        p.lines = QStringList();
+        p.lines = TextLines();
         return p;
     }
     p.outcome = LoadOutcome::Loaded;

@@ -19,7 +19,8 @@ struct Module1
     // english.ini: where it lives (the program's own directory) and its lines.
     IniFile Ini;
 
-    QStringList QuestionLines;
+    // The question file's lines; the records of QuestionTable view them.
+    TextLines QuestionLines;
     int QuestionLineCount = 0;
     QuestionList QuestionTable;
 
@@ -73,7 +74,7 @@ struct PreparedQuestions
 {
     QString path;
     LoadOutcome outcome = LoadOutcome::Missing;
-    QStringList lines;
+    TextLines lines;
     int count = 0;
     QuestionList table;
     int eligible = 0;

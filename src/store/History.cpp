@@ -11,7 +11,7 @@ const QString SectionOpen = QStringLiteral("History (");
 const QString SectionClose = QStringLiteral(")History");
 const QString PathPrefix = QStringLiteral("0: ");
 
-bool IsMarker(const QString& line, const QString& marker)
+bool IsMarker(QStringView line, const QString& marker)
 {
     // Hand-edited files may carry blanks around a marker; nothing else may stand
     // beside it, or a path containing ")History" would end its own section.
@@ -27,7 +27,7 @@ bool IsMarker(const QString& line, const QString& marker)
             return false;
         break;
     }
-    return TextEquals(line.trimmed(), marker);
+    return TextEquals(line.trimmed().toString(), marker);
 }
 
 // A whole number between lo and hi, blanks around it allowed; anything else is
@@ -58,7 +58,7 @@ std::optional<qint64> ParseNumber(QStringView text, qint64 lo, qint64 hi)
 
 // The last line a section's records may stand on: the one before its
 // ")History", or its last line when it lost that.
-int LastRecordLine(const QStringList& lines, const SectionBounds& b)
+int LastRecordLine(const TextLines& lines, const SectionBounds& b)
 {
     return IsMarker(lines[b.end], SectionClose) ? b.end - 1 : b.end;
 }
@@ -87,20 +87,21 @@ template <class Take> void ForEachField(QStringView line, Take take)
 
 } // namespace
 
-bool IsSectionStart(const QStringList& lines, int count, int i)
+bool IsSectionStart(const TextLines& lines, int count, int i)
 {
     if (i < 1 || i + 1 > count || i + 1 >= lines.size())
         return false;
-    return IsMarker(lines[i], SectionOpen) && TextEquals(lines[i + 1].left(3), PathPrefix);
+    return IsMarker(lines[i], SectionOpen) &&
+           TextEquals(lines[i + 1].left(3).toString(), PathPrefix);
 }
 
-SectionBounds FindSection(const QStringList& lines, int count, const QString& questionFile)
+SectionBounds FindSection(const TextLines& lines, int count, const QString& questionFile)
 {
     count = std::min(count, static_cast<int>(lines.size()) - 1);
     SectionBounds b;
     for (int i = 1; i < count; ++i) {
         // File names are case-sensitive here: Q.txt and q.txt have a history each.
-        if (IsSectionStart(lines, count, i) && QStringView(lines[i + 1]).mid(3) == questionFile) {
+        if (IsSectionStart(lines, count, i) && lines[i + 1].mid(3) == questionFile) {
             b.start = i;
             break;
         }
@@ -134,7 +135,7 @@ QString NthField(const QString& line, int n)
     return result;
 }
 
-bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& questionFile,
+bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
                   QuestionList& table, int count)
 {
     const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
@@ -145,8 +146,8 @@ bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& 
     const int lastRecord = LastRecordLine(iniLines, b);
     if (s + 3 > lastRecord)
         return true;
-    const auto questions = ParseNumber(QStringView(iniLines[s + 2]).mid(3), -32768, 32767);
-    const auto total = ParseNumber(QStringView(iniLines[s + 3]).mid(3), INT32_MIN, INT32_MAX);
+    const auto questions = ParseNumber(iniLines[s + 2].mid(3), -32768, 32767);
+    const auto total = ParseNumber(iniLines[s + 3].mid(3), INT32_MIN, INT32_MAX);
     if (!questions || *questions != CountQuestions(table, count) || !total ||
         *total != SumQuestionLengths(table, count))
         return true;
@@ -212,15 +213,14 @@ qsizetype FormatRecord(const QuestionRecord& r, char16_t* buffer)
     return at - buffer;
 }
 
-// Appends the section of questionFile to out. Where the file already holds the
-// very same record line (lines first..last of previous) that line is kept, so a
-// save makes new lines only for the counters that changed.
-void AppendSection(QStringList& out, const QString& questionFile, const QuestionList& table,
-                   int count, const QStringList* previous = nullptr, int first = 0, int last = -1)
+// Writes the section of questionFile.
+void AppendSection(TextLinesWriter& out, const QString& questionFile, const QuestionList& table,
+                   int count)
 {
-    out << SectionOpen << PathPrefix + questionFile
-        << QStringLiteral("1: ") + QString::number(CountQuestions(table, count))
-        << QStringLiteral("2: ") + QString::number(SumQuestionLengths(table, count));
+    out.Append(SectionOpen);
+    out.Append(PathPrefix + questionFile);
+    out.Append(QStringLiteral("1: ") + QString::number(CountQuestions(table, count)));
+    out.Append(QStringLiteral("2: ") + QString::number(SumQuestionLengths(table, count)));
     // Each record goes back to its own line, undoing any shuffle.
     std::vector<const QuestionRecord*> byLine(static_cast<size_t>(count + 1), nullptr);
     for (int i = 1; i <= count && i < static_cast<int>(table.size()); ++i) {
@@ -233,66 +233,60 @@ void AppendSection(QStringList& out, const QString& questionFile, const Question
     for (int k = 1; k <= count; ++k) {
         const QuestionRecord& r =
             byLine[static_cast<size_t>(k)] ? *byLine[static_cast<size_t>(k)] : blank;
-        const QStringView line(buffer, FormatRecord(r, buffer));
-        const int old = first + k - 1;
-        if (previous && old <= last && old < previous->size() && (*previous)[old] == line)
-            out << (*previous)[old];
-        else
-            out << line.toString();
+        out.Append(QStringView(buffer, FormatRecord(r, buffer)));
     }
-    out << SectionClose;
+    out.Append(SectionClose);
+}
+
+// Room for a section of count records: a record line is at most 75 characters,
+// most are near 20.
+qsizetype SectionCharacters(const QString& questionFile, int count)
+{
+    return questionFile.size() + 64 + qsizetype(std::max(count, 0)) * 24;
 }
 
 } // namespace
 
-QStringList BuildHistorySection(const QString& questionFile, const QuestionList& table, int count)
+TextLines BuildHistorySection(const QString& questionFile, const QuestionList& table, int count)
 {
-    QStringList out;
-    out.reserve(count + 5);
+    TextLinesWriter out;
+    out.Reserve(SectionCharacters(questionFile, count), count + 5);
     AppendSection(out, questionFile, table, count);
-    return out;
+    return out.Take();
 }
 
-namespace {
-
-void CopyLines(const QStringList& from, int first, int last, QStringList& to)
+TextLines LinesWithSection(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
+                           const QuestionList& table, int count)
 {
-    for (int i = first; i <= last && i < from.size(); ++i)
-        to.append(from[i]);
-}
-
-} // namespace
-
-QStringList LinesWithSection(const QStringList& iniLines, int iniLineCount,
-                             const QString& questionFile, const QuestionList& table, int count)
-{
+    iniLineCount = std::min(iniLineCount, iniLines.Count());
     const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
-    QStringList out{QString()};
-    out.reserve(std::max(iniLineCount, 0) + count + 6);
-    CopyLines(iniLines, 1, b.start > 0 ? b.start - 1 : iniLineCount, out);
-    const int lastRecord = b.start > 0 ? LastRecordLine(iniLines, b) : -1;
-    AppendSection(out, questionFile, table, count, &iniLines, b.start + 4, lastRecord);
+    TextLinesWriter out;
+    out.Reserve(iniLines.Characters() + SectionCharacters(questionFile, count),
+                std::max(iniLineCount, 0) + count + 6);
+    out.AppendLines(iniLines, 1, b.start > 0 ? b.start - 1 : iniLineCount);
+    AppendSection(out, questionFile, table, count);
     if (b.start > 0)
-        CopyLines(iniLines, b.end + 1, iniLineCount, out);
-    return out;
+        out.AppendLines(iniLines, b.end + 1, iniLineCount);
+    return out.Take();
 }
 
-QStringList LinesWithoutSection(const QStringList& iniLines, int iniLineCount,
-                                const QString& questionFile)
+TextLines LinesWithoutSection(const TextLines& iniLines, int iniLineCount,
+                              const QString& questionFile)
 {
+    iniLineCount = std::min(iniLineCount, iniLines.Count());
     const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
-    QStringList out{QString()};
+    TextLinesWriter out;
+    out.Reserve(iniLines.Characters(), iniLineCount);
     if (b.start == 0) {
-        CopyLines(iniLines, 1, iniLineCount, out);
-        return out;
+        out.AppendLines(iniLines, 1, iniLineCount);
+        return out.Take();
     }
-    out.reserve(iniLineCount - (b.end - b.start));
-    CopyLines(iniLines, 1, b.start - 1, out);
-    CopyLines(iniLines, b.end + 1, iniLineCount, out);
-    return out;
+    out.AppendLines(iniLines, 1, b.start - 1);
+    out.AppendLines(iniLines, b.end + 1, iniLineCount);
+    return out.Take();
 }
 
-std::vector<SectionSummary> SummarizeSections(const QStringList& lines, int count)
+std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count)
 {
     count = std::min(count, static_cast<int>(lines.size()) - 1);
     std::vector<SectionSummary> out;
@@ -300,13 +294,13 @@ std::vector<SectionSummary> SummarizeSections(const QStringList& lines, int coun
         if (!IsSectionStart(lines, count, i))
             continue;
         SectionSummary s;
-        s.path = lines[i + 1].mid(3);
+        s.path = lines[i + 1].mid(3).toString();
         const SectionBounds b = FindSection(lines, count, s.path);
         // A second section under the same path (hand-made) is read as written.
         const SectionBounds own = b.start == i ? b : SectionBounds{i, std::min(count, i + 1)};
         const int last = LastRecordLine(lines, own);
         if (i + 2 <= last) {
-            if (const auto q = ParseNumber(QStringView(lines[i + 2]).mid(3), 0, INT32_MAX))
+            if (const auto q = ParseNumber(lines[i + 2].mid(3), 0, INT32_MAX))
                 s.questions = static_cast<int>(*q);
         }
         for (int k = i + 4; k <= last; ++k) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Questions.h"
+#include "store/TextLines.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,11 +19,11 @@ struct SectionBounds
 
 // True when line i opens a history section: a "History (" line followed by a
 // "0: " line.
-bool IsSectionStart(const QStringList& lines, int count, int i);
+bool IsSectionStart(const TextLines& lines, int count, int i);
 
 // The section whose whole path after "0: " equals questionFile character for
 // character; a path that is only the beginning of another never matches.
-SectionBounds FindSection(const QStringList& lines, int count, const QString& questionFile);
+SectionBounds FindSection(const TextLines& lines, int count, const QString& questionFile);
 
 // The n-th blank-separated field of a line, n from 1; every field after the first
 // keeps the blank before it. Empty when the line has fewer fields.
@@ -33,21 +34,20 @@ QString NthField(const QString& line, int n);
 // cannot be read, or holds a counter out of range, restores nothing for that
 // record alone. Returns whether a section
 // for this file exists at all (the eligible count depends on it).
-bool MergeHistory(const QStringList& iniLines, int iniLineCount, const QString& questionFile,
+bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
                   QuestionList& table, int count);
 
 // The lines of the section that SaveHistory writes, records in file order.
-QStringList BuildHistorySection(const QString& questionFile, const QuestionList& table, int count);
+TextLines BuildHistorySection(const QString& questionFile, const QuestionList& table, int count);
 
-// The lines of english.ini (from entry 0, which stays empty) with the section of
-// questionFile written in: replaced in place, or appended. Record lines that
-// did not change are shared with iniLines, not rebuilt.
-QStringList LinesWithSection(const QStringList& iniLines, int iniLineCount,
-                             const QString& questionFile, const QuestionList& table, int count);
+// The lines of english.ini with the section of questionFile written in: replaced
+// in place, or appended. Every other line is carried over as it stands.
+TextLines LinesWithSection(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
+                           const QuestionList& table, int count);
 
-// The lines of english.ini (from entry 0) without the section of questionFile.
-QStringList LinesWithoutSection(const QStringList& iniLines, int iniLineCount,
-                                const QString& questionFile);
+// The lines of english.ini without the section of questionFile.
+TextLines LinesWithoutSection(const TextLines& iniLines, int iniLineCount,
+                              const QString& questionFile);
 
 // What english.ini holds for one question file, read from its section as it is.
 struct SectionSummary
@@ -61,4 +61,4 @@ struct SectionSummary
 
 // One summary for each history section, in file order. Damaged record lines
 // count as never answered.
-std::vector<SectionSummary> SummarizeSections(const QStringList& lines, int count);
+std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count);

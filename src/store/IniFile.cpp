@@ -21,7 +21,7 @@ void IniFile::AdoptRead(IniFile&& read)
 
 void IniFile::Release()
 {
-    lines_ = QStringList();
+    lines_ = TextLines();
     stamp_.known = false;
 }
 
@@ -39,7 +39,7 @@ bool IniFile::Reread()
 {
     if (stamp_.known && stamp_ == StampOf(path_))
         return true;
-    QStringList lines;
+    TextLines lines;
     int count = 0;
     FileStamp read;
     const ReadStatus status = ReadTextFile(path_, lines, count, &read);
@@ -81,14 +81,14 @@ void IniFile::BackUp()
         folder.remove(kept[i]);
 }
 
-IniResult IniFile::Rewrite(QStringList out)
+IniResult IniFile::Rewrite(TextLines out)
 {
     BackUp();
-    if (!WriteLinesAtomically(path_, out, 1)) {
+    if (!WriteTextAtomically(path_, out.Text())) {
         stamp_.known = false;
         return IniResult::Unwritable;
     }
-    count_ = static_cast<int>(out.size() - 1);
+    count_ = out.Count();
     lines_ = std::move(out);
     stamp_ = StampOf(path_);
     return IniResult::Done;
@@ -98,12 +98,12 @@ IniResult IniFile::WriteSettings(const AppSettings& settings)
 {
     if (!Reread())
         return IniResult::Unreadable;
-    QStringList out{QString()};
-    out += SettingsLines(settings);
-    const int last = std::min(count_, static_cast<int>(lines_.size()) - 1);
-    for (int i = FirstKeptLine(lines_, count_); i <= last; ++i)
-        out.append(lines_[i]);
-    return Rewrite(std::move(out));
+    TextLinesWriter out;
+    out.Reserve(lines_.Characters() + 1024, std::max(count_, 0) + SettingsLineCount);
+    for (const QString& line : SettingsLines(settings))
+        out.Append(line);
+    out.AppendLines(lines_, FirstKeptLine(lines_, count_), count_);
+    return Rewrite(out.Take());
 }
 
 IniResult IniFile::SaveHistory(const QString& questionFile, const QuestionList& table, int count)

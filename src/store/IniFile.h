@@ -5,7 +5,6 @@
 #include "store/TextFile.h"
 
 #include <QString>
-#include <QStringList>
 
 // How a change to english.ini went. On either failure the file is unchanged.
 enum class IniResult
@@ -29,7 +28,7 @@ public:
     const QString& Path() const { return path_; }
     // Lines 1..Count() (entry 0 stays empty); Count() is -1 when the last read
     // found no readable file.
-    const QStringList& Lines() const { return lines_; }
+    const TextLines& Lines() const { return lines_; }
     int Count() const { return count_; }
     bool Missing() const { return count_ == -1; }
 
@@ -63,15 +62,15 @@ public:
 private:
     // Brings the lines up to the file, reading it only when it may have changed.
     bool Reread();
-    // Replaces the file with lines 1.. of out and keeps them as the file's lines.
-    IniResult Rewrite(QStringList out);
+    // Replaces the file with the text of out and keeps its lines as the file's.
+    IniResult Rewrite(TextLines out);
 
     void BackUp();
 
     QString path_;
     QString backupFolder_;
     bool backedUp_ = false;
-    QStringList lines_;
+    TextLines lines_;
     int count_ = 0;
     FileStamp stamp_;
 };

@@ -1,6 +1,6 @@
 #include "store/Questions.h"
 
-QuestionFileCheck CheckQuestionLines(const QStringList& lines, int count)
+QuestionFileCheck CheckQuestionLines(const TextLines& lines, int count)
 {
     if (count > MaxQuestionLines)
         return QuestionFileCheck::TooManyLines;
@@ -11,13 +11,13 @@ QuestionFileCheck CheckQuestionLines(const QStringList& lines, int count)
     return QuestionFileCheck::Ok;
 }
 
-void BuildQuestionRecords(const QStringList& lines, int count, QuestionList& table)
+void BuildQuestionRecords(const TextLines& lines, int count, QuestionList& table)
 {
     table.assign(static_cast<size_t>(count < 0 ? 1 : count + 1), QuestionRecord{});
     int next = 1;
     for (int i = 1; i <= count; ++i) {
         QuestionRecord& r = table[static_cast<size_t>(i)];
-        r.Text = i < lines.size() ? lines[i] : QString();
+        r.Text = lines[i];
         r.Length = static_cast<int>(r.Text.size());
         r.LineNo = i;
         r.Number = r.Length < 1 ? 0 : next++;
@@ -45,19 +45,19 @@ std::int32_t SumQuestionLengths(const QuestionList& table, int count)
     return sum;
 }
 
-QString EnglishPart(const QString& text)
+QString EnglishPart(QStringView text)
 {
-    const qsizetype t = text.indexOf(QLatin1Char('\t'));
-    return t < 0 ? text : text.left(t);
+    const qsizetype t = text.indexOf(u'\t');
+    return (t < 0 ? text : text.left(t)).toString();
 }
 
-QString JapanesePart(const QString& text)
+QString JapanesePart(QStringView text)
 {
-    const qsizetype t = text.indexOf(QLatin1Char('\t'));
-    return t < 0 ? text : text.mid(t + 1);
+    const qsizetype t = text.indexOf(u'\t');
+    return (t < 0 ? text : text.sliced(t + 1)).toString();
 }
 
-bool HasTab(const QString& text)
+bool HasTab(QStringView text)
 {
-    return text.contains(QLatin1Char('\t'));
+    return text.contains(u'\t');
 }

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "store/TextLines.h"
+
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 #include <cstdint>
 #include <vector>
 
 // One record per line of the question file. Lists are indexed from 1: entry 0 of
-// QuestionTable is a blank record that is never a question.
+// QuestionTable is a blank record that is never a question. Text is a view of
+// the line in the file's lines, which the table's owner keeps alongside.
 struct QuestionRecord
 {
     int LineNo = 0;
     int Number = 0;
-    QString Text;
+    QStringView Text;
     int Length = 0;
     int Reserved = 0;
     int CorrectCount = 0;
@@ -32,16 +35,18 @@ enum class QuestionFileCheck
     TooManyLines,
     LineTooLong,
 };
-QuestionFileCheck CheckQuestionLines(const QStringList& lines, int count);
+QuestionFileCheck CheckQuestionLines(const TextLines& lines, int count);
 
-// Fills table (entry 0 blank, then one record per line) from lines 1..count.
-void BuildQuestionRecords(const QStringList& lines, int count, QuestionList& table);
+// Fills table (entry 0 blank, then one record per line) from lines 1..count. The
+// records view the lines, so they must outlive the table's use.
+void BuildQuestionRecords(const TextLines& lines, int count, QuestionList& table);
+void BuildQuestionRecords(const TextLines&& lines, int count, QuestionList& table) = delete;
 
 int CountQuestions(const QuestionList& table, int count);
 std::int32_t SumQuestionLengths(const QuestionList& table, int count);
 
 // The parts of a question line around its first TAB. A line without a TAB is all
 // sentence: both parts are the whole line, so a reveal or a give-up shows it.
-QString EnglishPart(const QString& text);
-QString JapanesePart(const QString& text);
-bool HasTab(const QString& text);
+QString EnglishPart(QStringView text);
+QString JapanesePart(QStringView text);
+bool HasTab(QStringView text);

@@ -3,20 +3,11 @@
 #include <QSaveFile>
 #include <QStringEncoder>
 
-bool WriteLinesAtomically(const QString& path, const QStringList& lines, qsizetype first)
+bool WriteTextAtomically(const QString& path, QStringView text)
 {
     QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    qsizetype capacity = 0;
-    for (qsizetype i = first; i < lines.size(); ++i)
-        capacity += utf8.requiredSpace(lines[i].size()) + 2;
-    QByteArray bytes(capacity, Qt::Uninitialized);
-    char* at = bytes.data();
-    for (qsizetype i = first; i < lines.size(); ++i) {
-        at = utf8.appendToBuffer(at, lines[i]);
-        *at++ = '\r';
-        *at++ = '\n';
-    }
-    bytes.truncate(at - bytes.constData());
+    QByteArray bytes(utf8.requiredSpace(text.size()), Qt::Uninitialized);
+    bytes.truncate(utf8.appendToBuffer(bytes.data(), text) - bytes.constData());
 
     QSaveFile file(path);
     file.setDirectWriteFallback(false);

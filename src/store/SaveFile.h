@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QStringView>
 
-// Replaces the file at path with lines first.. of the list (UTF-8, each ended by
-// CR LF), all at once: on any failure the old file stays byte for byte and false
-// is returned.
-bool WriteLinesAtomically(const QString& path, const QStringList& lines, qsizetype first = 0);
+// Replaces the file at path with text in UTF-8, all or nothing: a failed or
+// short write leaves the old file as it was.
+bool WriteTextAtomically(const QString& path, QStringView text);

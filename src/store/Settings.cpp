@@ -77,12 +77,11 @@ void SetText(AppSettings& s, const SettingsField& field, const QString& value)
         s.** member = value;
 }
 
-void TakeSettings(const QStringList& lines, int count, AppSettings& s)
+void TakeSettings(const TextLines& lines, int count, AppSettings& s)
 {
     const int usable = std::min({count, SettingsLineCount, FirstKeptLine(lines, count) - 1});
     for (const SettingsField& field : SettingsFields) {
-        const QString line =
-            field.line <= usable && field.line < lines.size() ? lines[field.line] : QString();
+        const QString line = field.line <= usable ? lines[field.line].toString() : QString();
         if (field.kind == SettingKind::Text) {
             if (!line.isEmpty())
                 SetText(s, field, line);
@@ -113,7 +112,7 @@ QStringList SettingsLines(const AppSettings& s)
     return out;
 }
 
-int FirstKeptLine(const QStringList& lines, int count)
+int FirstKeptLine(const TextLines& lines, int count)
 {
     const int last = std::min({count, SettingsLineCount, static_cast<int>(lines.size()) - 1});
     for (int i = 1; i <= last; ++i) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/TextLines.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -88,7 +90,7 @@ QString FormatSettingsInteger(int value);
 // Takes lines 1..17 into settings. A line that is empty, missing, not a number or
 // out of range keeps the field's current value; so does a line that already
 // belongs to a history section (a file made by a history save alone).
-void TakeSettings(const QStringList& lines, int count, AppSettings& settings);
+void TakeSettings(const TextLines& lines, int count, AppSettings& settings);
 
 // True when a text holds CR or LF: as a settings value it would split its line
 // and shift every line after it.
@@ -101,4 +103,4 @@ QStringList SettingsLines(const AppSettings& settings);
 
 // The first line that a rewrite of the settings must keep: line 18, or the first
 // history section when one starts earlier.
-int FirstKeptLine(const QStringList& lines, int count);
+int FirstKeptLine(const TextLines& lines, int count);

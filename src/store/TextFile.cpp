@@ -1,7 +1,5 @@
 #include "store/TextFile.h"
 
-#include "store/Yield.h"
-
 #include <QFile>
 #include <QStringDecoder>
 #include <sys/stat.h>
@@ -23,7 +21,7 @@ FileStamp StampOf(const QString& path)
     return s;
 }
 
-ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count, FileStamp* stamp)
+ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count, FileStamp* stamp)
 {
     // Taken before the read: a change made while reading shows as a new stamp.
     const FileStamp now = StampOf(path);
@@ -58,8 +56,18 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count, Fil
         }
         text = DecodeText(bytes);
     }
-    SplitTextLines(text, lines, count);
+    lines = TextLines(std::move(text));
+    count = lines.Count();
     return ReadStatus::Ok;
+}
+
+ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count)
+{
+    TextLines read;
+    const ReadStatus status = ReadTextFile(path, read, count);
+    if (status == ReadStatus::Ok)
+        lines = read.ToList();
+    return status;
 }
 
 namespace {
@@ -178,34 +186,4 @@ QString DecodeText(const QByteArray& bytes)
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     return text;
-}
-
-void SplitTextLines(const QString& text, QStringList& lines, int& count)
-{
-    QStringList out;
-    out.reserve(text.size() / 32 + 2);
-    out.append(QString());
-    const QStringView all(text);
-    const qsizetype size = all.size();
-    // The next CR and the next LF, each found with the fast search and kept
-    // until the scan passes it.
-    qsizetype cr = all.indexOf(u'\r');
-    qsizetype lf = all.indexOf(u'\n');
-    qsizetype start = 0;
-    while (start < size) {
-        if (cr >= 0 && cr < start)
-            cr = all.indexOf(u'\r', start);
-        if (lf >= 0 && lf < start)
-            lf = all.indexOf(u'\n', start);
-        qsizetype end = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
-        if (end < 0)
-            break;
-        out.append(all.sliced(start, end - start).toString());
-        start = end + ((end == cr && end + 1 < size && all[end + 1] == u'\n') ? 2 : 1);
-        YieldToWindow();
-    }
-    if (start < size)
-        out.append(all.sliced(start).toString());
-    count = static_cast<int>(out.size() - 1);
-    lines = std::move(out);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "store/TextLines.h"
+
 // How a read went. Every caller sees count -1 for both failures; the writers of
 // english.ini also need to know that a file exists but cannot be read, so they
 // never replace it with a file built from nothing.
@@ -36,12 +38,15 @@ FileStamp StampOf(const QString& path);
 // rather than pulled into memory.
 inline constexpr qint64 MaxTextFileBytes = qint64(128) * 1024 * 1024;
 
-// Reads a text file into lines 1..count (entry 0 stays empty). On failure the
-// count is -1 and lines is left as it was. Only regular files are read, so a
-// folder, a FIFO or a device never blocks or reads forever.
+// Reads a text file into lines 1..count. On failure the count is -1 and lines
+// is left as it was. Only regular files are read, so a folder, a FIFO or a
+// device never blocks or reads forever.
 // When stamp is given it receives the file's stamp as it was read.
-ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count,
+ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count,
                         FileStamp* stamp = nullptr);
+// The same, each line its own string and entry 0 empty: for small files whose
+// lines are handed around one by one.
+ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count);
 
 // UTF-8 when the bytes start with its BOM or are valid UTF-8; otherwise the
 // encoding the charset detector finds likelier between UTF-8 and Shift_JIS
@@ -49,7 +54,3 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count,
 // clearly outnumber the bytes that break it. Invalid bytes become replacement
 // characters.
 QString DecodeText(const QByteArray& bytes);
-
-// Splits at CR LF, lone CR and lone LF into lines 1..count; a final line end
-// makes no extra empty line. Yields to the window after each line.
-void SplitTextLines(const QString& text, QStringList& lines, int& count);

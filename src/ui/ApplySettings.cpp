@@ -154,7 +154,7 @@ void frmMain::mnuFileOpen_Click()
     if (!refused && (m.QuestionLineCount == -1 || m.LoadedQuestionFile != path)) {
         // Nothing was read: without a table the old counters must never be
         // saved under the new name, and there is nothing to move over.
-        m.QuestionLines = QStringList();
+        m.QuestionLines = TextLines();
         m.QuestionTable.clear();
         m.QuestionLineCount = -1;
         m.Unsaved = false;

@@ -19,7 +19,11 @@ bool frmMain::SaveForExit()
 
 void frmMain::Finish()
 {
-    m.QuestionLines = QStringList();
+    // The records view the lines: they lose their text with them, and keep
+    // their counts.
+    for (QuestionRecord& r : m.QuestionTable)
+        r.Text = {};
+    m.QuestionLines = TextLines();
     m.Ini.Release();
     m.CorrectMessages = QStringList();
     m.WrongMessages = QStringList();

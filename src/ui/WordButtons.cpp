@@ -101,10 +101,10 @@ void frmMain::PlaceLongSentence()
     }
 }
 
-void frmMain::BuildWordButtons(const QString& text)
+void frmMain::BuildWordButtons(QStringView text)
 {
     bool hasTab = false;
-    QStringList words = SplitWords(text, &hasTab);
+    QStringList words = SplitWords(text.toString(), &hasTab);
     if (!hasTab)
         return;
     words.prepend(QString());

@@ -60,7 +60,7 @@ public:
     bool ApplyOptions(const AppSettings& chosen, bool save);
     void ShowCurrentQuestion();
     void JudgeAnswer();
-    void BuildWordButtons(const QString& text);
+    void BuildWordButtons(QStringView text);
     void RemoveWordButtons();
     // SaveHistory of the loaded question file under the name it was read
     // from; nothing to do when no file is held. On failure LabelCHK says so.
