@@ -44,17 +44,37 @@ ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count, FileS
         count = -1;
         return file.exists() ? ReadStatus::Unreadable : ReadStatus::Missing;
     }
-    QString text;
+    BigArray<char16_t> text;
     {
         // The bytes go before the lines are made, so they never all coexist.
-        const QByteArray bytes = file.readAll();
-        const bool failed = bytes.size() > MaxTextFileBytes || file.error() != QFileDevice::NoError;
+        // One byte past the stamp's size tells a file that grew while read.
+        BigArray<char> bytes;
+        bytes.reserve(static_cast<std::size_t>(now.size) + 1);
+        qint64 got = 0;
+        bool failed = false;
+        for (;;) {
+            const qint64 room = qint64(bytes.capacity()) - got;
+            const qint64 n = room > 0 ? file.read(bytes.data() + got, room) : 0;
+            if (n < 0)
+                failed = true;
+            if (n <= 0)
+                break;
+            got += n;
+            if (got == qint64(bytes.capacity())) {
+                if (got > MaxTextFileBytes) {
+                    failed = true;
+                    break;
+                }
+                bytes.reserve(bytes.capacity() * 2);
+            }
+        }
         file.close();
         if (failed) {
             count = -1;
             return ReadStatus::Unreadable;
         }
-        text = DecodeText(bytes);
+        bytes.resize(static_cast<std::size_t>(got));
+        DecodeTextInto(QByteArrayView(bytes.data(), got), text);
     }
     lines = TextLines(std::move(text));
     count = lines.Count();
@@ -80,7 +100,7 @@ struct Guess
     int shiftJis = 0;
 };
 
-Guess DetectEncoding(const QByteArray& bytes)
+Guess DetectEncoding(QByteArrayView bytes)
 {
     Guess guess;
     UErrorCode status = U_ZERO_ERROR;
@@ -116,7 +136,7 @@ struct Utf8Tally
     qsizetype bad = 0;
 };
 
-Utf8Tally TallyUtf8(const QByteArray& bytes)
+Utf8Tally TallyUtf8(QByteArrayView bytes)
 {
     Utf8Tally t;
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
@@ -148,16 +168,26 @@ Utf8Tally TallyUtf8(const QByteArray& bytes)
 
 } // namespace
 
-QString DecodeText(const QByteArray& bytes)
+void DecodeTextInto(QByteArrayView bytes, BigArray<char16_t>& out)
 {
+    // Every decoder here makes at most one character of a byte; the Shift_JIS
+    // one may add a substitute and a line end at the end.
+    out.resize(0);
+    out.reserve(static_cast<std::size_t>(bytes.size()) + 2);
+    auto decodeWith = [&](QStringDecoder& decoder, QByteArrayView part) {
+        QChar* const start = reinterpret_cast<QChar*>(out.data() + out.size());
+        const QChar* const end = decoder.appendToBuffer(start, part);
+        out.resize(out.size() + static_cast<std::size_t>(end - start));
+    };
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return utf8(QByteArrayView(bytes).sliced(3));
-    {
-        QString text = utf8(bytes);
-        if (!utf8.hasError())
-            return text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        decodeWith(utf8, bytes.sliced(3));
+        return;
     }
+    decodeWith(utf8, bytes);
+    if (!utf8.hasError())
+        return;
+    out.resize(0);
     // Not wholly UTF-8: decided by the bytes as a whole, so a few bad bytes in a
     // UTF-8 file become substitutes instead of turning every line to mojibake.
     // Most files say it plainly: UTF-8 with a stray bad byte, or Shift_JIS,
@@ -173,17 +203,26 @@ QString DecodeText(const QByteArray& bytes)
     }
     if (asUtf8) {
         QStringDecoder again(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        return again(bytes);
+        decodeWith(again, bytes);
+        return;
     }
-    QStringDecoder sjis("windows-31j", QStringDecoder::Flag::Stateless);
+    QStringDecoder sjis("windows-31j");
     if (!sjis.isValid()) {
         QStringDecoder latin(QStringDecoder::Latin1);
-        return latin(bytes);
+        decodeWith(latin, bytes);
+        return;
     }
-    // The decoder drops a character cut off at the end of the input; a line end
+    // The decoder keeps a character cut off at the end of the input; a line end
     // after it makes it come out as a substitute, and is taken off again.
-    QString text = sjis(bytes + '\n');
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text;
+    decodeWith(sjis, bytes);
+    decodeWith(sjis, "\n");
+    if (out.size() > 0 && out[out.size() - 1] == u'\n')
+        out.resize(out.size() - 1);
+}
+
+QString DecodeText(const QByteArray& bytes)
+{
+    BigArray<char16_t> text;
+    DecodeTextInto(bytes, text);
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
 }

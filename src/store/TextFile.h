@@ -1,10 +1,10 @@
 #pragma once
 
+#include "store/TextLines.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-
-#include "store/TextLines.h"
 
 // How a read went. Every caller sees count -1 for both failures; the writers of
 // english.ini also need to know that a file exists but cannot be read, so they
@@ -54,3 +54,5 @@ ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count);
 // clearly outnumber the bytes that break it. Invalid bytes become replacement
 // characters.
 QString DecodeText(const QByteArray& bytes);
+// The same into a block of characters, for the large files.
+void DecodeTextInto(QByteArrayView bytes, BigArray<char16_t>& out);

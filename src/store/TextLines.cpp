@@ -2,12 +2,25 @@
 
 #include "store/Yield.h"
 
-TextLines::TextLines(QString text) : text_(std::move(text))
+TextLines::TextLines(QStringView text) : store_(std::make_shared<Store>())
 {
-    const QStringView all(text_);
+    store_->text.append(text.utf16(), static_cast<std::size_t>(text.size()));
+    Split();
+}
+
+TextLines::TextLines(BigArray<char16_t>&& text) : store_(std::make_shared<Store>())
+{
+    store_->text = std::move(text);
+    Split();
+}
+
+void TextLines::Split()
+{
+    const QStringView all(store_->text.data(), store_->text.size());
     const qsizetype size = all.size();
+    BigArray<Span>& spans = store_->spans;
     // One line per 32 characters is a generous guess for the files read here.
-    spans_.reserve(static_cast<size_t>(size / 32 + 1));
+    spans.reserve(static_cast<std::size_t>(size / 32 + 1));
     // The next CR and the next LF, each found with the fast search and kept
     // until the scan passes it.
     qsizetype cr = all.indexOf(u'\r');
@@ -21,13 +34,13 @@ TextLines::TextLines(QString text) : text_(std::move(text))
         const qsizetype end = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
         if (end < 0)
             break;
-        spans_.push_back(
+        spans.push_back(
             {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end - start)});
         start = end + ((end == cr && end + 1 < size && all[end + 1] == u'\n') ? 2 : 1);
         YieldToWindow();
     }
     if (start < size)
-        spans_.push_back(
+        spans.push_back(
             {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(size - start)});
 }
 
@@ -60,18 +73,25 @@ bool TextLines::operator==(const TextLines& other) const
     return true;
 }
 
+TextLinesWriter::TextLinesWriter()
+{
+    lines_.store_ = std::make_shared<TextLines::Store>();
+}
+
 void TextLinesWriter::Reserve(qsizetype characters, qsizetype lines)
 {
-    lines_.text_.reserve(characters);
-    lines_.spans_.reserve(static_cast<size_t>(lines));
+    lines_.store_->text.reserve(static_cast<std::size_t>(characters));
+    lines_.store_->spans.reserve(static_cast<std::size_t>(lines));
 }
 
 void TextLinesWriter::Append(QStringView line)
 {
-    lines_.spans_.push_back(
-        {static_cast<std::uint32_t>(lines_.text_.size()), static_cast<std::uint32_t>(line.size())});
-    lines_.text_.append(line);
-    lines_.text_.append(QStringView(u"\r\n"));
+    TextLines::Store& s = *lines_.store_;
+    s.spans.push_back(
+        {static_cast<std::uint32_t>(s.text.size()), static_cast<std::uint32_t>(line.size())});
+    s.text.append(line.utf16(), static_cast<std::size_t>(line.size()));
+    static constexpr char16_t LineEnd[] = {u'\r', u'\n'};
+    s.text.append(LineEnd, 2);
 }
 
 void TextLinesWriter::AppendLines(const TextLines& from, int first, int last)
@@ -84,5 +104,7 @@ void TextLinesWriter::AppendLines(const TextLines& from, int first, int last)
 
 TextLines TextLinesWriter::Take()
 {
-    return std::move(lines_);
+    TextLines taken = std::move(lines_);
+    lines_.store_ = std::make_shared<TextLines::Store>();
+    return taken;
 }

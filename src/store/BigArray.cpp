@@ -1,0 +1,56 @@
+#include "store/BigArray.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+#include <sys/mman.h>
+
+namespace {
+// Below this a block comes from the heap, which has room for it already.
+constexpr std::size_t MappedFrom = std::size_t(1) << 20;
+constexpr std::size_t HugePage = std::size_t(2) << 20;
+
+std::size_t RoundUp(std::size_t n, std::size_t to)
+{
+    return (n + to - 1) / to * to;
+}
+} // namespace
+
+void* AllocateBlock(std::size_t bytes, bool& mapped)
+{
+    mapped = false;
+    if (bytes >= MappedFrom) {
+        // Whole huge pages, mapped with room to start on a huge-page boundary;
+        // the slack on either side goes back at once. A part of a huge page
+        // would be filled 4 KiB at a time.
+        const std::size_t length = RoundUp(bytes, HugePage);
+        void* raw = ::mmap(nullptr, length + HugePage, PROT_READ | PROT_WRITE,
+                           MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (raw != MAP_FAILED) {
+            char* const start = static_cast<char*>(raw);
+            char* const block =
+                reinterpret_cast<char*>(RoundUp(reinterpret_cast<std::uintptr_t>(start), HugePage));
+            if (block > start)
+                ::munmap(start, static_cast<std::size_t>(block - start));
+            const std::size_t tail = HugePage - static_cast<std::size_t>(block - start);
+            if (tail > 0)
+                ::munmap(block + length, tail);
+            // Only advice: where the kernel has no huge pages the block works the same.
+            ::madvise(block, length, MADV_HUGEPAGE);
+            mapped = true;
+            return block;
+        }
+    }
+    void* p = std::malloc(bytes == 0 ? 1 : bytes);
+    if (!p)
+        throw std::bad_alloc();
+    return p;
+}
+
+void FreeBlock(void* block, std::size_t bytes, bool mapped)
+{
+    if (mapped)
+        ::munmap(block, RoundUp(bytes, HugePage));
+    else
+        std::free(block);
+}
