@@ -16,9 +16,8 @@ std::size_t RoundUp(std::size_t n, std::size_t to)
 }
 } // namespace
 
-void* AllocateBlock(std::size_t bytes, bool& mapped)
+void* AllocateBlock(std::size_t bytes)
 {
-    mapped = false;
     if (bytes >= MappedFrom) {
         // Whole huge pages, mapped with room to start on a huge-page boundary;
         // the slack on either side goes back at once. A part of a huge page
@@ -37,9 +36,9 @@ void* AllocateBlock(std::size_t bytes, bool& mapped)
                 ::munmap(block + length, tail);
             // Only advice: where the kernel has no huge pages the block works the same.
             ::madvise(block, length, MADV_HUGEPAGE);
-            mapped = true;
             return block;
         }
+        throw std::bad_alloc();
     }
     void* p = std::malloc(bytes == 0 ? 1 : bytes);
     if (!p)
@@ -47,9 +46,9 @@ void* AllocateBlock(std::size_t bytes, bool& mapped)
     return p;
 }
 
-void FreeBlock(void* block, std::size_t bytes, bool mapped)
+void FreeBlock(void* block, std::size_t bytes)
 {
-    if (mapped)
+    if (bytes >= MappedFrom)
         ::munmap(block, RoundUp(bytes, HugePage));
     else
         std::free(block);

@@ -9,9 +9,21 @@
 // Memory for the large blocks a file becomes. Above a size where it pays, a
 // block is a mapping of its own advised for huge pages: filling it then costs a
 // few page faults instead of one for every 4 KiB, which is most of the time a
-// large file takes to read. Smaller blocks come from the heap.
-void* AllocateBlock(std::size_t bytes, bool& mapped);
-void FreeBlock(void* block, std::size_t bytes, bool mapped);
+// large file takes to read. Smaller blocks come from the heap. A block is freed
+// with the size it was asked for.
+void* AllocateBlock(std::size_t bytes);
+void FreeBlock(void* block, std::size_t bytes);
+
+// The same for standard containers of a file's records.
+template <class T> struct BigAllocator
+{
+    using value_type = T;
+    BigAllocator() = default;
+    template <class U> BigAllocator(const BigAllocator<U>&) noexcept {}
+    T* allocate(std::size_t n) { return static_cast<T*>(AllocateBlock(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) noexcept { FreeBlock(p, n * sizeof(T)); }
+    template <class U> bool operator==(const BigAllocator<U>&) const noexcept { return true; }
+};
 
 // A growable array of plain values in such blocks. Growing copies, so callers
 // reserve what they know they need.
@@ -33,7 +45,7 @@ public:
     ~BigArray()
     {
         if (data_)
-            FreeBlock(data_, capacity_ * sizeof(T), mapped_);
+            FreeBlock(data_, capacity_ * sizeof(T));
     }
 
     T* data() { return data_; }
@@ -47,15 +59,13 @@ public:
     {
         if (n <= capacity_)
             return;
-        bool mapped = false;
-        T* grown = static_cast<T*>(AllocateBlock(n * sizeof(T), mapped));
+        T* grown = static_cast<T*>(AllocateBlock(n * sizeof(T)));
         if (size_ > 0)
             std::memcpy(grown, data_, size_ * sizeof(T));
         if (data_)
-            FreeBlock(data_, capacity_ * sizeof(T), mapped_);
+            FreeBlock(data_, capacity_ * sizeof(T));
         data_ = grown;
         capacity_ = n;
-        mapped_ = mapped;
     }
     // The first n values count; the caller has written them (within capacity).
     void resize(std::size_t n)
@@ -84,11 +94,9 @@ private:
         std::swap(data_, other.data_);
         std::swap(size_, other.size_);
         std::swap(capacity_, other.capacity_);
-        std::swap(mapped_, other.mapped_);
     }
 
     T* data_ = nullptr;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
-    bool mapped_ = false;
 };

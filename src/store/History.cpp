@@ -152,12 +152,15 @@ bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& qu
         *total != SumQuestionLengths(table, count))
         return true;
 
-    struct Counters
-    {
-        int reserved, correct, wrong;
-    };
-    std::vector<Counters> restored(static_cast<size_t>(count + 1), Counters{0, 0, 0});
-    for (int k = 1; k <= count && s + 3 + k <= lastRecord; ++k) {
+    // Every record starts from nothing; a record line that reads well fills it.
+    const int records = std::min(count, static_cast<int>(table.size()) - 1);
+    for (int k = 1; k <= records; ++k) {
+        QuestionRecord& r = table[static_cast<size_t>(k)];
+        r.Reserved = 0;
+        r.CorrectCount = 0;
+        r.WrongCount = 0;
+    }
+    for (int k = 1; k <= records && s + 3 + k <= lastRecord; ++k) {
         QStringView fields[3];
         ForEachField(iniLines[s + 3 + k], [&](int n, QStringView field) {
             if (n >= 5)
@@ -170,14 +173,10 @@ bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& qu
         // A damaged record line loses only its own counters.
         if (!reserved || !correct || !wrong)
             continue;
-        restored[static_cast<size_t>(k)] = {static_cast<int>(*reserved), static_cast<int>(*correct),
-                                            static_cast<int>(*wrong)};
-    }
-    for (int k = 1; k <= count && k < static_cast<int>(table.size()); ++k) {
         QuestionRecord& r = table[static_cast<size_t>(k)];
-        r.Reserved = restored[static_cast<size_t>(k)].reserved;
-        r.CorrectCount = restored[static_cast<size_t>(k)].correct;
-        r.WrongCount = restored[static_cast<size_t>(k)].wrong;
+        r.Reserved = static_cast<int>(*reserved);
+        r.CorrectCount = static_cast<int>(*correct);
+        r.WrongCount = static_cast<int>(*wrong);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/BigArray.h"
 #include "store/TextLines.h"
 
 #include <QString>
@@ -21,7 +22,7 @@ struct QuestionRecord
     int WrongCount = 0;
 };
 
-using QuestionList = std::vector<QuestionRecord>;
+using QuestionList = std::vector<QuestionRecord, BigAllocator<QuestionRecord>>;
 
 // The most a question file may hold: the line count and every length are 16-bit.
 inline constexpr int MaxQuestionLines = 32766;
