@@ -32,16 +32,21 @@ SingleInstance::SingleInstance(const QString& iniPath, QObject* parent)
     });
 }
 
+void SingleInstance::Listen()
+{
+    if (!lock.isLocked())
+        return;
+    // A socket left by a killed window would block listening; the lock says it
+    // is no one's now.
+    QLocalServer::removeServer(name);
+    server.setSocketOptions(QLocalServer::UserAccessOption);
+    server.listen(name);
+}
+
 SingleInstance::Claim SingleInstance::TryClaim()
 {
-    if (lock.tryLock(0)) {
-        // A socket left by a killed window would block listening; the lock says
-        // it is no one's now.
-        QLocalServer::removeServer(name);
-        server.setSocketOptions(QLocalServer::UserAccessOption);
-        server.listen(name);
+    if (lock.tryLock(0))
         return Claim::Run;
-    }
     // A folder where no lock can be made (read-only, say) is no reason not to run.
     if (lock.error() != QLockFile::LockFailedError)
         return Claim::Run;

@@ -24,6 +24,9 @@ public:
     explicit SingleInstance(const QString& iniPath, QObject* parent = nullptr);
 
     Claim TryClaim();
+    // After a claim that runs: answers later starts from now on. A start in
+    // between waits for it, as for any window still starting.
+    void Listen();
 
 signals:
     // A later start asked this window to come to the front.

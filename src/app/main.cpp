@@ -13,12 +13,22 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 #include <future>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const ProgramFolders folders =
+        FoldersFor(QCoreApplication::applicationDirPath(),
+                   QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    const QString iniPath = folders.ini;
+    // The list of fonts, english.ini and the question file are read on other
+    // cores while the window is built; reading changes nothing, so a second
+    // start that only raises the first loses nothing by it.
+    auto fonts = std::async(std::launch::async, LoadFontList);
+    auto reading = std::async(std::launch::async, [iniPath] { return ReadStartupFiles(iniPath); });
     PrepareApplication();
 
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
@@ -29,12 +39,8 @@ int main(int argc, char* argv[])
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslations);
 
-    const ProgramFolders folders =
-        FoldersFor(QCoreApplication::applicationDirPath(),
-                   QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     if (folders.installed)
         QDir().mkpath(folders.data);
-    const QString iniPath = folders.ini;
 
     // Two windows on one english.ini would overwrite each other's answers.
     SingleInstance instance(iniPath);
@@ -48,10 +54,6 @@ int main(int argc, char* argv[])
                                  QStringLiteral("既に起動しています。"));
         return 0;
     }
-
-    // english.ini and the question file are read on the second core while the
-    // window is built.
-    auto reading = std::async(std::launch::async, [iniPath] { return ReadStartupFiles(iniPath); });
 
     Module1 state;
     state.Ini = IniFile(iniPath);
@@ -73,5 +75,7 @@ int main(int argc, char* argv[])
     StartupFiles files = reading.get();
     MainForm.Load(&files);
     MainForm.show();
+    // Once the window is up, later starts can find it.
+    QTimer::singleShot(0, &instance, &SingleInstance::Listen);
     return app.exec();
 }

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,11 @@ void PrepareApplication()
     QFont font = QApplication::font();
     font.setFamilies(gothic);
     QApplication::setFont(font);
+}
+
+void LoadFontList()
+{
+    QFontDatabase::families();
 }
 
 frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSeam, QWidget* parent)

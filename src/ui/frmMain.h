@@ -31,6 +31,11 @@ class QTextEdit;
 // face. Call once after the QApplication exists.
 void PrepareApplication();
 
+// Reads the system's list of fonts, the slowest step before the window can lay
+// out its first caption. Safe on any thread once the QApplication exists, so
+// start-up runs it beside the building of the window.
+void LoadFontList();
+
 // The main window. Its controls carry the names every part of the program uses;
 // the handlers ask the core what to do and then set captions, texts and
 // visibility.
