@@ -19,8 +19,10 @@ void TextLines::Split()
     const QStringView all(store_->text.data(), store_->text.size());
     const qsizetype size = all.size();
     BigArray<Span>& spans = store_->spans;
-    // One line per 32 characters is a generous guess for the files read here.
-    spans.reserve(static_cast<std::size_t>(size / 32 + 1));
+    // A modest guess (lines are rarely under 64 characters) keeps the line
+    // table of a large file on ordinary pages, touched only as far as it is
+    // filled; a file of short lines grows it.
+    spans.reserve(static_cast<std::size_t>(size / 64 + 16));
     // The next CR and the next LF, each found with the fast search and kept
     // until the scan passes it.
     qsizetype cr = all.indexOf(u'\r');
