@@ -30,6 +30,19 @@ bool IsMarker(QStringView line, const QString& marker)
     return TextEquals(line.trimmed().toString(), marker);
 }
 
+// Most lines are record lines: their first character tells that they open or
+// close no section, without a call. lowerFirst is a marker's first character
+// in lower case.
+inline bool CannotBeMarker(QStringView line, char16_t lowerFirst)
+{
+    if (line.isEmpty())
+        return true;
+    const char16_t u = line.front().unicode();
+    return u < 0x80 && u != u' ' && u != u'\t' && (u | 0x20) != lowerFirst;
+}
+constexpr char16_t OpenFirst = u'h';
+constexpr char16_t CloseFirst = u')';
+
 // A whole number between lo and hi, blanks around it allowed; anything else is
 // no number.
 std::optional<qint64> ParseNumber(QStringView text, qint64 lo, qint64 hi)
@@ -100,6 +113,8 @@ SectionBounds FindSection(const TextLines& lines, int count, const QString& ques
     count = std::min(count, static_cast<int>(lines.size()) - 1);
     SectionBounds b;
     for (int i = 1; i < count; ++i) {
+        if (CannotBeMarker(lines[i], OpenFirst))
+            continue;
         // File names are case-sensitive here: Q.txt and q.txt have a history each.
         if (IsSectionStart(lines, count, i) && lines[i + 1].mid(3) == questionFile) {
             b.start = i;
@@ -110,7 +125,10 @@ SectionBounds FindSection(const TextLines& lines, int count, const QString& ques
         return b;
     b.end = count;
     for (int j = b.start + 1; j <= count; ++j) {
-        if (IsMarker(lines[j], SectionClose)) {
+        const QStringView line = lines[j];
+        if (CannotBeMarker(line, OpenFirst) && CannotBeMarker(line, CloseFirst))
+            continue;
+        if (IsMarker(line, SectionClose)) {
             b.end = j;
             break;
         }
@@ -220,15 +238,26 @@ void AppendSection(TextLinesWriter& out, const QString& questionFile, const Ques
     out.Append(PathPrefix + questionFile);
     out.Append(QStringLiteral("1: ") + QString::number(CountQuestions(table, count)));
     out.Append(QStringLiteral("2: ") + QString::number(SumQuestionLengths(table, count)));
-    // Each record goes back to its own line, undoing any shuffle.
+    const QuestionRecord blank;
+    char16_t buffer[3 + 6 * 12];
+    // Each record goes back to its own line, undoing any shuffle; a table in
+    // file order (the usual case) is written as it stands.
+    const int held = std::min(count, static_cast<int>(table.size()) - 1);
+    bool inOrder = held == count;
+    for (int i = 1; inOrder && i <= held; ++i)
+        inOrder = table[static_cast<size_t>(i)].LineNo == i;
+    if (inOrder) {
+        for (int k = 1; k <= count; ++k)
+            out.Append(QStringView(buffer, FormatRecord(table[static_cast<size_t>(k)], buffer)));
+        out.Append(SectionClose);
+        return;
+    }
     std::vector<const QuestionRecord*> byLine(static_cast<size_t>(count + 1), nullptr);
-    for (int i = 1; i <= count && i < static_cast<int>(table.size()); ++i) {
+    for (int i = 1; i <= held; ++i) {
         const QuestionRecord& r = table[static_cast<size_t>(i)];
         if (r.LineNo >= 1 && r.LineNo <= count)
             byLine[static_cast<size_t>(r.LineNo)] = &r;
     }
-    const QuestionRecord blank;
-    char16_t buffer[3 + 6 * 12];
     for (int k = 1; k <= count; ++k) {
         const QuestionRecord& r =
             byLine[static_cast<size_t>(k)] ? *byLine[static_cast<size_t>(k)] : blank;
@@ -290,7 +319,7 @@ std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count)
     count = std::min(count, static_cast<int>(lines.size()) - 1);
     std::vector<SectionSummary> out;
     for (int i = 1; i < count; ++i) {
-        if (!IsSectionStart(lines, count, i))
+        if (CannotBeMarker(lines[i], OpenFirst) || !IsSectionStart(lines, count, i))
             continue;
         SectionSummary s;
         s.path = lines[i + 1].mid(3).toString();
