@@ -298,11 +298,9 @@ TextLines LinesWithSection(const TextLines& iniLines, int iniLineCount, const QS
     return out.Take();
 }
 
-TextLines LinesWithoutSection(const TextLines& iniLines, int iniLineCount,
-                              const QString& questionFile)
+TextLines LinesWithoutSection(const TextLines& iniLines, int iniLineCount, SectionBounds b)
 {
     iniLineCount = std::min(iniLineCount, iniLines.Count());
-    const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
     TextLinesWriter out;
     out.Reserve(iniLines.Characters(), iniLineCount);
     if (b.start == 0) {

@@ -45,9 +45,9 @@ TextLines BuildHistorySection(const QString& questionFile, const QuestionList& t
 TextLines LinesWithSection(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
                            const QuestionList& table, int count);
 
-// The lines of english.ini without the section of questionFile.
-TextLines LinesWithoutSection(const TextLines& iniLines, int iniLineCount,
-                              const QString& questionFile);
+// The lines of english.ini without the section b (found by FindSection; start 0
+// leaves every line).
+TextLines LinesWithoutSection(const TextLines& iniLines, int iniLineCount, SectionBounds b);
 
 // What english.ini holds for one question file, read from its section as it is.
 struct SectionSummary

@@ -123,7 +123,8 @@ IniResult IniFile::ClearHistory(const QString& questionFile, QuestionList& table
     }
     if (!Reread())
         return IniResult::Unreadable;
-    if (FindSection(lines_, count_, questionFile).start == 0)
+    const SectionBounds section = FindSection(lines_, count_, questionFile);
+    if (section.start == 0)
         return IniResult::Done;
-    return Rewrite(LinesWithoutSection(lines_, count_, questionFile));
+    return Rewrite(LinesWithoutSection(lines_, count_, section));
 }
