@@ -32,12 +32,15 @@ int main(int argc, char* argv[])
     PrepareApplication();
 
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
-    // Qt's own dialogs and buttons speak the window's language.
+    // Qt's own dialogs and menus speak the window's language. Nothing on the
+    // window as it first appears needs them, so they are loaded once it is up.
     QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                            QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qtTranslations);
+    auto translate = [&qtTranslations] {
+        if (qtTranslations.load(QLocale(QLocale::Japanese, QLocale::Japan),
+                                QStringLiteral("qtbase"), QStringLiteral("_"),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtTranslations);
+    };
 
     if (folders.installed)
         QDir().mkpath(folders.data);
@@ -50,6 +53,7 @@ int main(int argc, char* argv[])
     case SingleInstance::Claim::RaisedOther:
         return 0;
     case SingleInstance::Claim::OtherUnreached:
+        translate();
         QMessageBox::information(nullptr, QStringLiteral("Quillmere"),
                                  QStringLiteral("既に起動しています。"));
         return 0;
@@ -76,6 +80,9 @@ int main(int argc, char* argv[])
     MainForm.Load(&files);
     MainForm.show();
     // Once the window is up, later starts can find it.
-    QTimer::singleShot(0, &instance, &SingleInstance::Listen);
+    QTimer::singleShot(0, &instance, [&instance, translate] {
+        translate();
+        instance.Listen();
+    });
     return app.exec();
 }
