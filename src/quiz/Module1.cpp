@@ -1,6 +1,7 @@
 #include "quiz/Module1.h"
 
 #include "quiz/Selection.h"
+#include "store/BigArray.h"
 #include "store/TextFile.h"
 
 bool Module1::HoldsRecord(int i) const
@@ -84,11 +85,15 @@ StartupFiles ReadStartupFiles(const QString& iniPath)
     StartupFiles f;
     f.ini = IniFile(iniPath);
     f.ini.Read();
-    if (f.ini.Missing())
-        return f;
-    f.ini.TakeSettings(f.settings);
-    if (NamesAFile(f.settings.QuestionFile))
-        f.questions = PrepareQuestionFile(f.ini, f.settings.DisplayMode, f.settings.QuestionFile);
+    if (!f.ini.Missing()) {
+        f.ini.TakeSettings(f.settings);
+        if (NamesAFile(f.settings.QuestionFile))
+            f.questions =
+                PrepareQuestionFile(f.ini, f.settings.DisplayMode, f.settings.QuestionFile);
+    }
+    // The bytes just read were the last large block; the window needs the
+    // memory more than a later read does.
+    ReleaseSpareBlock();
     return f;
 }
 

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <new>
 #include <sys/mman.h>
+#include <utility>
 
 namespace {
 // Below this a block comes from the heap, which has room for it already.
@@ -14,6 +16,13 @@ std::size_t RoundUp(std::size_t n, std::size_t to)
 {
     return (n + to - 1) / to * to;
 }
+
+// The last large block given back, kept for the next one of its size: a save
+// or a read that repeats then reuses pages already in place instead of having
+// fresh ones cleared. Blocks are made and given back on two threads.
+std::mutex spareLock;
+void* spare = nullptr;
+std::size_t spareLength = 0;
 } // namespace
 
 void* AllocateBlock(std::size_t bytes)
@@ -23,6 +32,11 @@ void* AllocateBlock(std::size_t bytes)
         // the slack on either side goes back at once. A part of a huge page
         // would be filled 4 KiB at a time.
         const std::size_t length = RoundUp(bytes, HugePage);
+        {
+            const std::lock_guard<std::mutex> hold(spareLock);
+            if (spare && spareLength == length)
+                return std::exchange(spare, nullptr);
+        }
         void* raw = ::mmap(nullptr, length + HugePage, PROT_READ | PROT_WRITE,
                            MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (raw != MAP_FAILED) {
@@ -48,8 +62,31 @@ void* AllocateBlock(std::size_t bytes)
 
 void FreeBlock(void* block, std::size_t bytes)
 {
-    if (bytes >= MappedFrom)
-        ::munmap(block, RoundUp(bytes, HugePage));
-    else
+    if (bytes < MappedFrom) {
         std::free(block);
+        return;
+    }
+    void* gone = block;
+    std::size_t goneLength = RoundUp(bytes, HugePage);
+    {
+        // The newest block is the likeliest to be asked for again.
+        const std::lock_guard<std::mutex> hold(spareLock);
+        std::swap(gone, spare);
+        std::swap(goneLength, spareLength);
+    }
+    if (gone)
+        ::munmap(gone, goneLength);
+}
+
+void ReleaseSpareBlock()
+{
+    void* gone = nullptr;
+    std::size_t goneLength = 0;
+    {
+        const std::lock_guard<std::mutex> hold(spareLock);
+        std::swap(gone, spare);
+        std::swap(goneLength, spareLength);
+    }
+    if (gone)
+        ::munmap(gone, goneLength);
 }

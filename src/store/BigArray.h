@@ -13,6 +13,9 @@
 // with the size it was asked for.
 void* AllocateBlock(std::size_t bytes);
 void FreeBlock(void* block, std::size_t bytes);
+// The last large block given back is kept for the next block of its size; this
+// gives it back to the system, where nothing of that size is coming.
+void ReleaseSpareBlock();
 
 // The same for standard containers of a file's records.
 template <class T> struct BigAllocator
