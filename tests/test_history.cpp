@@ -161,6 +161,50 @@ private slots:
         }
     }
 
+    // Lines of other files' sections go back as they were, whatever ended them
+    // in the file (CR LF, LF, CR, or nothing at the very end); the file is
+    // written with CR LF throughout.
+    void otherLinesKeptWhateverTheirLineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("separator");
+        QTest::addColumn<bool>("finalEnd");
+        QTest::newRow("CR LF") << QByteArray("\r\n") << true;
+        QTest::newRow("LF") << QByteArray("\n") << true;
+        QTest::newRow("CR") << QByteArray("\r") << true;
+        QTest::newRow("LF, no end on the last line") << QByteArray("\n") << false;
+    }
+    void otherLinesKeptWhateverTheirLineEnds()
+    {
+        QFETCH(QByteArray, separator);
+        QFETCH(bool, finalEnd);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("english.ini");
+        const QStringList settings = SettingsFor("/q/a.txt");
+        const QStringList before = Section("/q/first.txt", {"1 1 4 0 1 1", "2 2 3 0 0 7"}, 2, 7);
+        const QStringList after = Section("/q/last.txt", {"1 1 2 0 0 5"}, 1, 2);
+        // The section to replace stands between the two.
+        const QStringList old =
+            Section("/q/a.txt", {"1 1 5 0 9 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8);
+        QByteArray bytes =
+            (settings + before + old + after).join(QString::fromLatin1(separator)).toUtf8();
+        if (finalEnd)
+            bytes += separator;
+        WriteBytes(ini, bytes);
+        QuestionList t = Table(ThreeLines);
+        IniFile file(ini);
+        QCOMPARE(file.SaveHistory("/q/a.txt", t, 3), IniResult::Done);
+        const QStringList expected =
+            settings + before +
+            Section("/q/a.txt", {"1 1 5 0 0 0", "2 0 0 0 0 0", "3 2 3 0 0 0"}, 2, 8) + after;
+        QCOMPARE(ReadBytes(ini), CrLf(expected));
+        QVERIFY(file.Lines() == LinesOf(expected));
+        // Clearing carries them the same way.
+        WriteBytes(ini, bytes);
+        IniFile again(ini);
+        QCOMPARE(again.ClearHistory("/q/a.txt", t, 3), IniResult::Done);
+        QCOMPARE(ReadBytes(ini), CrLf(settings + before + after));
+    }
+
     void saveAppendsThenReplacesInPlace()
     {
         QTemporaryDir dir;

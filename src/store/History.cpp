@@ -203,6 +203,11 @@ namespace {
 
 void AppendNumber(char16_t*& at, int value)
 {
+    // Most counters are a single digit.
+    if (value >= 0 && value < 10) {
+        *at++ = static_cast<char16_t>(u'0' + value);
+        return;
+    }
     char16_t digits[12];
     int n = 0;
     unsigned v = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);

@@ -100,8 +100,39 @@ void TextLinesWriter::AppendLines(const TextLines& from, int first, int last)
 {
     first = std::max(first, 1);
     last = std::min(last, from.Count());
-    for (int i = first; i <= last; ++i)
-        Append(from[i]);
+    if (first > last)
+        return;
+    const TextLines::Store& src = *from.store_;
+    TextLines::Store& dst = *lines_.store_;
+    const char16_t* const text = src.text.data();
+    const std::size_t size = src.text.size();
+    static constexpr char16_t LineEnd[] = {u'\r', u'\n'};
+    // Lines that already end in CR LF, one after another, are copied as one
+    // run of text.
+    for (int i = first; i <= last;) {
+        int j = i;
+        bool crLf = false;
+        for (;;) {
+            const TextLines::Span s = src.spans[static_cast<std::size_t>(j - 1)];
+            const std::size_t end = std::size_t(s.start) + s.length;
+            crLf = end + 1 < size && text[end] == u'\r' && text[end + 1] == u'\n';
+            if (!crLf || j == last || src.spans[static_cast<std::size_t>(j)].start != end + 2)
+                break;
+            ++j;
+        }
+        const std::size_t runStart = src.spans[static_cast<std::size_t>(i - 1)].start;
+        const TextLines::Span lastLine = src.spans[static_cast<std::size_t>(j - 1)];
+        const std::size_t runEnd = std::size_t(lastLine.start) + lastLine.length + (crLf ? 2 : 0);
+        const std::size_t base = dst.text.size();
+        for (int k = i; k <= j; ++k) {
+            const TextLines::Span s = src.spans[static_cast<std::size_t>(k - 1)];
+            dst.spans.push_back({static_cast<std::uint32_t>(base + s.start - runStart), s.length});
+        }
+        dst.text.append(text + runStart, runEnd - runStart);
+        if (!crLf)
+            dst.text.append(LineEnd, 2);
+        i = j + 1;
+    }
 }
 
 TextLines TextLinesWriter::Take()
