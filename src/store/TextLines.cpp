@@ -2,6 +2,10 @@
 
 #include "store/Yield.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 TextLines::TextLines(QStringView text) : store_(std::make_shared<Store>())
 {
     store_->text.append(text.utf16(), static_cast<std::size_t>(text.size()));
@@ -14,36 +18,56 @@ TextLines::TextLines(BigArray<char16_t>&& text) : store_(std::make_shared<Store>
     Split();
 }
 
+namespace {
+
+// The first CR or LF at or after p, or end. Most lines of english.ini are a
+// dozen characters long, too short for a search call per line to pay; this
+// looks at eight characters a step.
+const char16_t* NextLineEnd(const char16_t* p, const char16_t* end)
+{
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    for (; end - p >= 8; p += 8) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const int found =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(v, cr), _mm_cmpeq_epi16(v, lf)));
+        if (found != 0)
+            return p + __builtin_ctz(static_cast<unsigned>(found)) / 2;
+    }
+#endif
+    for (; p < end; ++p) {
+        if (*p == u'\r' || *p == u'\n')
+            return p;
+    }
+    return end;
+}
+
+} // namespace
+
 void TextLines::Split()
 {
-    const QStringView all(store_->text.data(), store_->text.size());
-    const qsizetype size = all.size();
+    const char16_t* const begin = store_->text.data();
+    const char16_t* const end = begin + store_->text.size();
     BigArray<Span>& spans = store_->spans;
     // A modest guess (lines are rarely under 64 characters) keeps the line
     // table of a large file on ordinary pages, touched only as far as it is
     // filled; a file of short lines grows it.
-    spans.reserve(static_cast<std::size_t>(size / 64 + 16));
-    // The next CR and the next LF, each found with the fast search and kept
-    // until the scan passes it.
-    qsizetype cr = all.indexOf(u'\r');
-    qsizetype lf = all.indexOf(u'\n');
-    qsizetype start = 0;
-    while (start < size) {
-        if (cr >= 0 && cr < start)
-            cr = all.indexOf(u'\r', start);
-        if (lf >= 0 && lf < start)
-            lf = all.indexOf(u'\n', start);
-        const qsizetype end = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
-        if (end < 0)
+    spans.reserve(store_->text.size() / 64 + 16);
+    const char16_t* p = begin;
+    while (p < end) {
+        const char16_t* const lineEnd = NextLineEnd(p, end);
+        if (lineEnd == end)
             break;
         spans.push_back(
-            {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(end - start)});
-        start = end + ((end == cr && end + 1 < size && all[end + 1] == u'\n') ? 2 : 1);
+            {static_cast<std::uint32_t>(p - begin), static_cast<std::uint32_t>(lineEnd - p)});
+        // CR LF, a lone CR and a lone LF each end one line.
+        p = lineEnd + ((*lineEnd == u'\r' && lineEnd + 1 < end && lineEnd[1] == u'\n') ? 2 : 1);
         YieldToWindow();
     }
-    if (start < size)
+    if (p < end)
         spans.push_back(
-            {static_cast<std::uint32_t>(start), static_cast<std::uint32_t>(size - start)});
+            {static_cast<std::uint32_t>(p - begin), static_cast<std::uint32_t>(end - p)});
 }
 
 TextLines TextLines::FromList(const QStringList& lines)
