@@ -23,6 +23,18 @@ std::size_t RoundUp(std::size_t n, std::size_t to)
 std::mutex spareLock;
 void* spare = nullptr;
 std::size_t spareLength = 0;
+
+// Puts block (null for none) in the spare's place and unmaps the one it held.
+void KeepAsSpare(void* block, std::size_t length)
+{
+    {
+        const std::lock_guard<std::mutex> hold(spareLock);
+        std::swap(block, spare);
+        std::swap(length, spareLength);
+    }
+    if (block)
+        ::munmap(block, length);
+}
 } // namespace
 
 void* AllocateBlock(std::size_t bytes)
@@ -66,27 +78,11 @@ void FreeBlock(void* block, std::size_t bytes)
         std::free(block);
         return;
     }
-    void* gone = block;
-    std::size_t goneLength = RoundUp(bytes, HugePage);
-    {
-        // The newest block is the likeliest to be asked for again.
-        const std::lock_guard<std::mutex> hold(spareLock);
-        std::swap(gone, spare);
-        std::swap(goneLength, spareLength);
-    }
-    if (gone)
-        ::munmap(gone, goneLength);
+    // The newest block is the likeliest to be asked for again.
+    KeepAsSpare(block, RoundUp(bytes, HugePage));
 }
 
 void ReleaseSpareBlock()
 {
-    void* gone = nullptr;
-    std::size_t goneLength = 0;
-    {
-        const std::lock_guard<std::mutex> hold(spareLock);
-        std::swap(gone, spare);
-        std::swap(goneLength, spareLength);
-    }
-    if (gone)
-        ::munmap(gone, goneLength);
+    KeepAsSpare(nullptr, 0);
 }

@@ -251,21 +251,18 @@ void AppendSection(TextLinesWriter& out, const QString& questionFile, const Ques
     bool inOrder = held == count;
     for (int i = 1; inOrder && i <= held; ++i)
         inOrder = table[static_cast<size_t>(i)].LineNo == i;
-    if (inOrder) {
-        for (int k = 1; k <= count; ++k)
-            out.Append(QStringView(buffer, FormatRecord(table[static_cast<size_t>(k)], buffer)));
-        out.Append(SectionClose);
-        return;
-    }
-    std::vector<const QuestionRecord*> byLine(static_cast<size_t>(count + 1), nullptr);
-    for (int i = 1; i <= held; ++i) {
-        const QuestionRecord& r = table[static_cast<size_t>(i)];
-        if (r.LineNo >= 1 && r.LineNo <= count)
-            byLine[static_cast<size_t>(r.LineNo)] = &r;
+    std::vector<const QuestionRecord*> byLine;
+    if (!inOrder) {
+        byLine.assign(static_cast<size_t>(count + 1), nullptr);
+        for (int i = 1; i <= held; ++i) {
+            const QuestionRecord& r = table[static_cast<size_t>(i)];
+            if (r.LineNo >= 1 && r.LineNo <= count)
+                byLine[static_cast<size_t>(r.LineNo)] = &r;
+        }
     }
     for (int k = 1; k <= count; ++k) {
-        const QuestionRecord& r =
-            byLine[static_cast<size_t>(k)] ? *byLine[static_cast<size_t>(k)] : blank;
+        const auto at = static_cast<size_t>(k);
+        const QuestionRecord& r = inOrder ? table[at] : byLine[at] ? *byLine[at] : blank;
         out.Append(QStringView(buffer, FormatRecord(r, buffer)));
     }
     out.Append(SectionClose);
