@@ -51,7 +51,9 @@ private slots:
         QTest::newRow("second keeps blank") << "3: 1 1 5 0 2 0" << 2 << " 1";
         QTest::newRow("last") << "3: 1 1 5 0 2 7" << 7 << " 7";
         QTest::newRow("past the end") << "3: 1 1" << 5 << "";
-        QTest::newRow("double blank") << "3:  1" << 2 << " ";
+        QTest::newRow("double blank") << "3:  1" << 2 << " 1";
+        QTest::newRow("double blank, later") << "3: 1  2 3" << 3 << " 2";
+        QTest::newRow("blanks at the end") << "3: 1  " << 3 << "";
     }
     void nthField()
     {

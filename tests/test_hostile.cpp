@@ -37,7 +37,9 @@ private slots:
         QTest::addColumn<int>("lineCount"); // -2: refused, the old file stays
         QTest::addColumn<QString>("message");
         const QString ask = "問題ファイルを読み込んでください。";
-        const QString big = "問題ファイルが大きすぎます（32766行・1行32767文字まで）。";
+        const QString lines = "問題ファイルは32766行までです。";
+        const QString line = "問題ファイルの1行は32767文字までです。";
+        const QString big = "問題ファイルが大きすぎます。";
         QTest::newRow("folder") << "folder" << -1 << ask;
         QTest::newRow("fifo") << "fifo" << -1 << ask;
         QTest::newRow("/dev/zero") << "devzero" << -1 << ask;
@@ -46,8 +48,8 @@ private slots:
         QTest::newRow("NUL bytes") << "nul" << 2 << "";
         QTest::newRow("invalid Shift_JIS") << "badsjis" << 2 << "";
         QTest::newRow("invalid UTF-8") << "badutf8" << 2 << "";
-        QTest::newRow("a 1 MB line") << "longline" << -2 << big;
-        QTest::newRow("40,000 lines") << "manylines" << -2 << big;
+        QTest::newRow("a 1 MB line") << "longline" << -2 << line;
+        QTest::newRow("40,000 lines") << "manylines" << -2 << lines;
         QTest::newRow("200 MB, sparse") << "huge" << -2 << big;
     }
     void openedFiles()
@@ -92,11 +94,12 @@ private slots:
         QVERIFY(t.elapsed() < 20000); // never blocks on a FIFO or reads a device forever
         QVERIFY(RssKiB() - rssBefore < 100 * 1024);
         if (lineCount == -2) {
-            // Refused: the loaded table stays under its own name; the chosen
-            // name stays in the settings as the user gave it.
+            // Refused: the loaded table stays under its own name, and so do
+            // the settings and the status bar.
             QCOMPARE(p.m().QuestionLineCount, 2);
             QCOMPARE(p.m().LoadedQuestionFile, first);
-            QCOMPARE(p.m().Settings.QuestionFile, path);
+            QCOMPARE(p.m().Settings.QuestionFile, first);
+            QVERIFY(w.StatusText().startsWith(first + " "));
         } else {
             QCOMPARE(p.m().QuestionLineCount, lineCount);
         }

@@ -36,41 +36,46 @@ PreparedQuestions PrepareQuestionFile(const IniFile& ini, DisplayFilter displayM
     PreparedQuestions p;
     p.path = questionFile;
     if (ReadTextFile(questionFile, p.lines, p.count) == ReadStatus::TooLarge) {
-        p.outcome = LoadOutcome::TooBig;
+        p.outcome = LoadOutcome::TooLarge;
         return p;
     }
     if (p.count == -1) {
         p.outcome = LoadOutcome::Missing;
         return p;
     }
-    if (CheckQuestionLines(p.lines, p.count) != QuestionFileCheck::Ok) {
-        p.outcome = LoadOutcome::TooBig;
+    switch (CheckQuestionLines(p.lines, p.count)) {
+    case QuestionFileCheck::Ok:
+        break;
+    case QuestionFileCheck::TooManyLines:
+        p.outcome = LoadOutcome::TooManyLines;
+        p.lines = TextLines();
+        return p;
+    case QuestionFileCheck::LineTooLong:
+        p.outcome = LoadOutcome::LineTooLong;
         p.lines = TextLines();
         return p;
     }
     p.outcome = LoadOutcome::Loaded;
     BuildQuestionRecords(p.lines, p.count, p.table);
-    const bool hasSection = ini.MergeHistory(questionFile, p.table, p.count);
+    const bool hasSection = ini.MergeHistory(questionFile, p.table, p.count, &p.movedFrom);
     p.eligible = CountEligible(p.table, p.count, displayMode, hasSection);
     return p;
 }
 
 LoadOutcome TakeQuestionFile(Module1& m, PreparedQuestions&& p)
 {
-    switch (p.outcome) {
-    case LoadOutcome::TooBig:
+    if (IsRefusal(p.outcome))
         return p.outcome;
-    case LoadOutcome::Missing:
+    if (p.outcome == LoadOutcome::Missing) {
         m.QuestionLineCount = -1;
         return p.outcome;
-    case LoadOutcome::Loaded:
-        break;
     }
     m.LoadedQuestionFile = p.path;
     m.QuestionLines = std::move(p.lines);
     m.QuestionLineCount = p.count;
     m.QuestionTable = std::move(p.table);
     m.EligibleCount = p.eligible;
+    m.HistoryMovedFrom = std::move(p.movedFrom);
     m.Unsaved = false;
     return LoadOutcome::Loaded;
 }

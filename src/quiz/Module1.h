@@ -40,6 +40,9 @@ struct Module1
     // The question file QuestionTable was read from, and the name its history
     // is saved under; a refused file leaves it. Empty until a file is read.
     QString LoadedQuestionFile;
+    // Where the loaded file's history was found when its folder had moved (the
+    // next save writes it under the new path); empty otherwise.
+    QString HistoryMovedFrom;
     // Answers were judged since the table was last read or saved.
     bool Unsaved = false;
 
@@ -58,8 +61,16 @@ enum class LoadOutcome
 {
     Loaded,
     Missing,
-    TooBig, // over the line count, a line's length or the reader's size limit
+    // Refused, for one of the limits:
+    TooManyLines, // over 32766 lines
+    LineTooLong,  // a line over 32767 characters
+    TooLarge,     // over the reader's size limit
 };
+// A file refused for one of the limits: nothing of it is taken.
+inline bool IsRefusal(LoadOutcome outcome)
+{
+    return outcome != LoadOutcome::Loaded && outcome != LoadOutcome::Missing;
+}
 
 // Reads questionFile and, when it is usable, rebuilds QuestionLines,
 // QuestionLineCount and QuestionTable with the history of english.ini merged and
@@ -78,6 +89,9 @@ struct PreparedQuestions
     int count = 0;
     QuestionList table;
     int eligible = 0;
+    // The path of the section the history came from, when it was that of the
+    // same file in a folder that was moved; empty otherwise.
+    QString movedFrom;
 };
 PreparedQuestions PrepareQuestionFile(const IniFile& ini, DisplayFilter displayMode,
                                       const QString& questionFile);

@@ -23,3 +23,12 @@ inline constexpr const char* InstalledMarker = "../share/quillmere/installed";
 // programDir is the folder of the executable; configHome the user's
 // configuration folder ($XDG_CONFIG_HOME, ~/.config by default).
 ProgramFolders FoldersFor(const QString& programDir, const QString& configHome);
+
+// The user's configuration folder by the XDG rule: $XDG_CONFIG_HOME when it is an
+// absolute path (a relative one is ignored), else .config in the home folder:
+// $HOME when it is an absolute path, else the account's home from the password
+// database. Empty when none of them names a folder.
+QString ConfigHomeFrom(const QString& xdgConfigHome, const QString& home,
+                       const QString& accountHome);
+// The same for this process.
+QString ConfigHome();

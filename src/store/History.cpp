@@ -78,22 +78,28 @@ int LastRecordLine(const TextLines& lines, const SectionBounds& b)
 
 // Calls take(n, field) for the blank-separated fields of a line, n from 1,
 // until it returns false: the first field runs from the start, every later one
-// from the blank before it. A blank at the very end starts no field.
+// from the blank before it. Any run of blanks separates two fields, so a line
+// written with two blanks somewhere keeps its fields in their places; blanks at
+// the very end start no field.
 template <class Take> void ForEachField(QStringView line, Take take)
 {
     const qsizetype length = line.size();
+    auto blank = [&](qsizetype i) { return line[i] == u' ' || line[i] == u'\t'; };
     qsizetype pos = 0;
     int n = 0;
-    while (pos < length - 1) {
-        qsizetype blank = pos + 1;
-        while (blank < length && line[blank] != u' ')
-            ++blank;
-        if (blank == length)
-            blank = -1;
-        const QStringView field = blank < 0 ? line.sliced(pos) : line.sliced(pos, blank - pos);
-        if (!take(++n, field) || blank < 0)
+    while (pos < length) {
+        qsizetype end = pos + 1;
+        while (end < length && !blank(end))
+            ++end;
+        if (!take(++n, line.sliced(pos, end - pos)))
             return;
-        pos = blank;
+        // The next field keeps the last blank of the run before it.
+        qsizetype next = end;
+        while (next + 1 < length && blank(next + 1))
+            ++next;
+        if (next + 1 >= length)
+            return;
+        pos = next;
         YieldToWindow();
     }
 }
@@ -108,21 +114,13 @@ bool IsSectionStart(const TextLines& lines, int count, int i)
            TextEquals(lines[i + 1].left(3).toString(), PathPrefix);
 }
 
-SectionBounds FindSection(const TextLines& lines, int count, const QString& questionFile)
+namespace {
+
+// The bounds of the section that opens at line start.
+SectionBounds SectionFrom(const TextLines& lines, int count, int start)
 {
-    count = std::min(count, static_cast<int>(lines.size()) - 1);
     SectionBounds b;
-    for (int i = 1; i < count; ++i) {
-        if (CannotBeMarker(lines[i], OpenFirst))
-            continue;
-        // File names are case-sensitive here: Q.txt and q.txt have a history each.
-        if (IsSectionStart(lines, count, i) && lines[i + 1].mid(3) == questionFile) {
-            b.start = i;
-            break;
-        }
-    }
-    if (b.start == 0)
-        return b;
+    b.start = start;
     b.end = count;
     for (int j = b.start + 1; j <= count; ++j) {
         const QStringView line = lines[j];
@@ -140,6 +138,29 @@ SectionBounds FindSection(const TextLines& lines, int count, const QString& ques
     return b;
 }
 
+// The name of a file without its folder, by either kind of separator: the
+// paths may have been written on another system.
+QStringView FileNameOf(QStringView path)
+{
+    const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
+    return path.sliced(slash + 1);
+}
+
+} // namespace
+
+SectionBounds FindSection(const TextLines& lines, int count, const QString& questionFile)
+{
+    count = std::min(count, static_cast<int>(lines.size()) - 1);
+    for (int i = 1; i < count; ++i) {
+        if (CannotBeMarker(lines[i], OpenFirst))
+            continue;
+        // File names are case-sensitive here: Q.txt and q.txt have a history each.
+        if (IsSectionStart(lines, count, i) && lines[i + 1].mid(3) == questionFile)
+            return SectionFrom(lines, count, i);
+    }
+    return {};
+}
+
 QString NthField(const QString& line, int n)
 {
     QString result;
@@ -153,23 +174,31 @@ QString NthField(const QString& line, int n)
     return result;
 }
 
-bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
-                  QuestionList& table, int count)
+namespace {
+
+// Whether the section's fingerprint (question count and total length) is that
+// of the table.
+bool FingerprintMatches(const TextLines& lines, const SectionBounds& b, const QuestionList& table,
+                        int count)
 {
-    const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
-    if (b.start == 0)
+    const int s = b.start;
+    if (s + 3 > LastRecordLine(lines, b))
         return false;
+    const auto questions = ParseNumber(lines[s + 2].mid(3), -32768, 32767);
+    const auto total = ParseNumber(lines[s + 3].mid(3), INT32_MIN, INT32_MAX);
+    return questions && *questions == CountQuestions(table, count) && total &&
+           *total == SumQuestionLengths(table, count);
+}
+
+// Restores the counters of the records from section b, when its fingerprint
+// matches.
+void MergeSection(const TextLines& iniLines, const SectionBounds& b, QuestionList& table, int count)
+{
+    if (!FingerprintMatches(iniLines, b, table, count))
+        return;
     const int s = b.start;
     // The record lines run up to the closing line, never into the next section.
     const int lastRecord = LastRecordLine(iniLines, b);
-    if (s + 3 > lastRecord)
-        return true;
-    const auto questions = ParseNumber(iniLines[s + 2].mid(3), -32768, 32767);
-    const auto total = ParseNumber(iniLines[s + 3].mid(3), INT32_MIN, INT32_MAX);
-    if (!questions || *questions != CountQuestions(table, count) || !total ||
-        *total != SumQuestionLengths(table, count))
-        return true;
-
     // Every record starts from nothing; a record line that reads well fills it.
     const int records = std::min(count, static_cast<int>(table.size()) - 1);
     for (int k = 1; k <= records; ++k) {
@@ -196,7 +225,37 @@ bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& qu
         r.CorrectCount = static_cast<int>(*correct);
         r.WrongCount = static_cast<int>(*wrong);
     }
-    return true;
+}
+
+} // namespace
+
+bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
+                  QuestionList& table, int count, QString* movedFrom)
+{
+    const SectionBounds b = FindSection(iniLines, iniLineCount, questionFile);
+    if (b.start != 0) {
+        MergeSection(iniLines, b, table, count);
+        return true;
+    }
+    if (!movedFrom)
+        return false;
+    // A folder that was moved or renamed (a portable copy, say): the history of
+    // a file of the same name whose fingerprint matches is this file's.
+    const QStringView name = FileNameOf(questionFile);
+    const int lines = std::min(iniLineCount, static_cast<int>(iniLines.size()) - 1);
+    for (int i = 1; i < lines; ++i) {
+        if (CannotBeMarker(iniLines[i], OpenFirst) || !IsSectionStart(iniLines, lines, i))
+            continue;
+        const QStringView path = iniLines[i + 1].mid(3);
+        const SectionBounds other = SectionFrom(iniLines, lines, i);
+        if (FileNameOf(path) == name && FingerprintMatches(iniLines, other, table, count)) {
+            MergeSection(iniLines, other, table, count);
+            *movedFrom = path.toString();
+            return true;
+        }
+        i = std::max(i, other.end);
+    }
+    return false;
 }
 
 namespace {

@@ -34,8 +34,11 @@ QString NthField(const QString& line, int n);
 // cannot be read, or holds a counter out of range, restores nothing for that
 // record alone. Returns whether a section
 // for this file exists at all (the eligible count depends on it).
+// With movedFrom given, a file without a section of its own takes that of a
+// file of the same name in another folder whose fingerprint matches (its folder
+// was moved); movedFrom then receives that section's path.
 bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
-                  QuestionList& table, int count);
+                  QuestionList& table, int count, QString* movedFrom = nullptr);
 
 // The lines of the section that SaveHistory writes, records in file order.
 TextLines BuildHistorySection(const QString& questionFile, const QuestionList& table, int count);

@@ -7,9 +7,21 @@
 #include <QDir>
 #include <QFile>
 
+namespace {
+
+// Only a read that worked tells a later save what the file holds.
+bool ReadWorked(ReadStatus status)
+{
+    return status == ReadStatus::Ok || status == ReadStatus::Missing;
+}
+
+} // namespace
+
 ReadStatus IniFile::Read()
 {
-    return ReadTextFile(path_, lines_, count_, &stamp_);
+    status_ = ReadTextFile(path_, lines_, count_, &stamp_, NoSizeLimit);
+    stamp_.known = ReadWorked(status_);
+    return status_;
 }
 
 void IniFile::AdoptRead(IniFile&& read)
@@ -17,6 +29,7 @@ void IniFile::AdoptRead(IniFile&& read)
     lines_ = std::move(read.lines_);
     count_ = read.count_;
     stamp_ = read.stamp_;
+    status_ = read.status_;
 }
 
 void IniFile::Release()
@@ -30,9 +43,10 @@ void IniFile::TakeSettings(AppSettings& settings) const
     ::TakeSettings(lines_, count_, settings);
 }
 
-bool IniFile::MergeHistory(const QString& questionFile, QuestionList& table, int count) const
+bool IniFile::MergeHistory(const QString& questionFile, QuestionList& table, int count,
+                           QString* movedFrom) const
 {
-    return ::MergeHistory(lines_, count_, questionFile, table, count);
+    return ::MergeHistory(lines_, count_, questionFile, table, count, movedFrom);
 }
 
 bool IniFile::Reread()
@@ -42,9 +56,15 @@ bool IniFile::Reread()
     TextLines lines;
     int count = 0;
     FileStamp read;
-    const ReadStatus status = ReadTextFile(path_, lines, count, &read);
-    if (status != ReadStatus::Ok && status != ReadStatus::Missing)
+    const ReadStatus status = ReadTextFile(path_, lines, count, &read, NoSizeLimit);
+    if (!ReadWorked(status)) {
+        // The file is there but could not be read: nothing may replace it, and
+        // its stamp must not pass for that of a read.
+        status_ = status;
+        stamp_.known = false;
         return false;
+    }
+    status_ = status;
     lines_ = std::move(lines);
     count_ = count;
     stamp_ = read;
@@ -60,24 +80,33 @@ void IniFile::BackUp()
 {
     if (backedUp_ || backupFolder_.isEmpty())
         return;
-    backedUp_ = true;
     const FileStamp now = StampOf(path_);
-    if (!now.regular || now.size <= 0)
+    if (!now.regular || now.size <= 0) {
+        backedUp_ = true;
         return;
+    }
     QDir folder(backupFolder_);
+    // A copy that fails (a full disk) is tried again before the next rewrite.
     if (!folder.exists() && !QDir().mkpath(backupFolder_))
         return;
-    // Names sort by time, to the millisecond.
-    const QString stem = QStringLiteral("english-") + QDateTime::currentDateTime().toString(
+    // Named in UTC, so the names sort by time whatever the time zone of the
+    // run that made them, to the millisecond.
+    const QString stem = QStringLiteral("english-") + QDateTime::currentDateTimeUtc().toString(
                                                           QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString name = stem + QStringLiteral(".ini");
     for (int n = 2; folder.exists(name) && n < 100; ++n)
         name = stem + QStringLiteral("-%1.ini").arg(n);
-    if (!QFile::copy(path_, folder.filePath(name)))
+    if (!QFile::copy(path_, folder.filePath(name))) {
+        folder.remove(name);
         return;
-    const QStringList kept = folder.entryList({QStringLiteral("english-*.ini")}, QDir::Files,
-                                              QDir::Name | QDir::Reversed);
-    for (qsizetype i = BackupsKept; i < kept.size(); ++i)
+    }
+    backedUp_ = true;
+    // The copy just made always stays, even beside names that sort after it
+    // (made with another clock); of the others the newest stay.
+    QStringList kept = folder.entryList({QStringLiteral("english-*.ini")}, QDir::Files,
+                                        QDir::Name | QDir::Reversed);
+    kept.removeAll(name);
+    for (qsizetype i = BackupsKept - 1; i < kept.size(); ++i)
         folder.remove(kept[i]);
 }
 
@@ -91,6 +120,7 @@ IniResult IniFile::Rewrite(TextLines out)
     count_ = out.Count();
     lines_ = std::move(out);
     stamp_ = StampOf(path_);
+    status_ = ReadStatus::Ok;
     return IniResult::Done;
 }
 

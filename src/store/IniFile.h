@@ -31,12 +31,17 @@ public:
     const TextLines& Lines() const { return lines_; }
     int Count() const { return count_; }
     bool Missing() const { return count_ == -1; }
+    // The file is there but the last read of it failed (too large for memory,
+    // no permission, an I/O error): nothing is written over it until a read
+    // works.
+    bool Unreadable() const { return status_ != ReadStatus::Ok && status_ != ReadStatus::Missing; }
 
     // Reads the file as it is now.
     ReadStatus Read();
     // Before the first rewrite made through this object, the file as it is is
-    // copied into folder (made when missing), named by the date and time; the
-    // newest BackupsKept copies stay. A failed copy never stops the rewrite.
+    // copied into folder (made when missing), named by the date and time in
+    // UTC; the copy just made and the newest others, BackupsKept in all, stay.
+    // A failed copy never stops the rewrite, and is tried again before the next.
     void KeepBackupsIn(const QString& folder);
     // Drops the lines held in memory; the file stays as it is.
     void Release();
@@ -47,8 +52,11 @@ public:
     // Takes lines 1..17 into settings (see TakeSettings).
     void TakeSettings(AppSettings& settings) const;
     // Restores the counters of records 1..count from questionFile's section;
-    // returns whether the file has a section for it at all.
-    bool MergeHistory(const QString& questionFile, QuestionList& table, int count) const;
+    // returns whether the file has a section for it at all. With movedFrom, a
+    // section of the same file in a folder that was moved counts (see
+    // ::MergeHistory).
+    bool MergeHistory(const QString& questionFile, QuestionList& table, int count,
+                      QString* movedFrom = nullptr) const;
 
     // Rewrites the 17 settings lines and keeps every line after them.
     IniResult WriteSettings(const AppSettings& settings);
@@ -73,4 +81,5 @@ private:
     TextLines lines_;
     int count_ = 0;
     FileStamp stamp_;
+    ReadStatus status_ = ReadStatus::Ok;
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <new>
 #include <sys/stat.h>
 #include <unicode/ucsdet.h>
 
@@ -21,12 +22,15 @@ FileStamp StampOf(const QString& path)
     return s;
 }
 
-ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count, FileStamp* stamp)
+ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count, FileStamp* stamp,
+                        qint64 maxBytes)
 {
     // Taken before the read: a change made while reading shows as a new stamp.
     const FileStamp now = StampOf(path);
     if (stamp)
         *stamp = now;
+    // Every character comes from at least one byte and no more than three.
+    const qint64 limit = maxBytes >= 0 ? maxBytes : qint64(TextLines::MaxCharacters) * 3;
     if (path.isEmpty() || now.size < 0) {
         count = -1;
         return ReadStatus::Missing;
@@ -35,7 +39,7 @@ ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count, FileS
         count = -1;
         return ReadStatus::Unreadable;
     }
-    if (now.size > MaxTextFileBytes) {
+    if (now.size > limit) {
         count = -1;
         return ReadStatus::TooLarge;
     }
@@ -44,39 +48,50 @@ ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count, FileS
         count = -1;
         return file.exists() ? ReadStatus::Unreadable : ReadStatus::Missing;
     }
-    BigArray<char16_t> text;
-    {
-        // The bytes go before the lines are made, so they never all coexist.
-        // One byte past the stamp's size tells a file that grew while read.
-        BigArray<char> bytes;
-        bytes.reserve(static_cast<std::size_t>(now.size) + 1);
-        qint64 got = 0;
-        bool failed = false;
-        for (;;) {
-            const qint64 room = qint64(bytes.capacity()) - got;
-            const qint64 n = room > 0 ? file.read(bytes.data() + got, room) : 0;
-            if (n < 0)
-                failed = true;
-            if (n <= 0)
-                break;
-            got += n;
-            if (got == qint64(bytes.capacity())) {
-                if (got > MaxTextFileBytes) {
+    try {
+        BigArray<char16_t> text;
+        {
+            // The bytes go before the lines are made, so they never all coexist.
+            // One byte past the stamp's size tells a file that grew while read.
+            BigArray<char> bytes;
+            bytes.reserve(static_cast<std::size_t>(now.size) + 1);
+            qint64 got = 0;
+            bool failed = false;
+            bool tooLarge = false;
+            for (;;) {
+                const qint64 room = qint64(bytes.capacity()) - got;
+                const qint64 n = room > 0 ? file.read(bytes.data() + got, room) : 0;
+                if (n < 0)
                     failed = true;
+                if (n <= 0)
                     break;
+                got += n;
+                if (got == qint64(bytes.capacity())) {
+                    if (got > limit) {
+                        tooLarge = true;
+                        break;
+                    }
+                    bytes.reserve(bytes.capacity() * 2);
                 }
-                bytes.reserve(bytes.capacity() * 2);
             }
+            file.close();
+            if (failed || tooLarge) {
+                count = -1;
+                return tooLarge ? ReadStatus::TooLarge : ReadStatus::Unreadable;
+            }
+            bytes.resize(static_cast<std::size_t>(got));
+            DecodeTextInto(QByteArrayView(bytes.data(), got), text);
         }
-        file.close();
-        if (failed) {
+        if (text.size() > TextLines::MaxCharacters) {
             count = -1;
-            return ReadStatus::Unreadable;
+            return ReadStatus::TooLarge;
         }
-        bytes.resize(static_cast<std::size_t>(got));
-        DecodeTextInto(QByteArrayView(bytes.data(), got), text);
+        lines = TextLines(std::move(text));
+    } catch (const std::bad_alloc&) {
+        // More than memory holds: the file is there but cannot be read now.
+        count = -1;
+        return ReadStatus::Unreadable;
     }
-    lines = TextLines(std::move(text));
     count = lines.Count();
     return ReadStatus::Ok;
 }
@@ -107,11 +122,34 @@ Guess DetectEncoding(QByteArrayView bytes)
     UCharsetDetector* detector = ucsdet_open(&status);
     if (U_FAILURE(status))
         return guess;
-    // The detector's work grows with its input; the first 4 KiB (over a
-    // thousand Japanese characters) name the encoding of any file a learner
-    // has (the fallback below reads all of it).
-    const qsizetype sample = std::min<qsizetype>(bytes.size(), 4 * 1024);
-    ucsdet_setText(detector, bytes.constData(), static_cast<int32_t>(sample), &status);
+    // The detector's work grows with its input: a large file is shown as
+    // pieces taken evenly from all of it, never its head alone, which may be
+    // nothing but ASCII.
+    constexpr qsizetype Piece = 16 * 1024;
+    constexpr qsizetype Pieces = 16;
+    QByteArray sample;
+    if (bytes.size() <= Piece * Pieces) {
+        sample = bytes.toByteArray();
+    } else {
+        sample.reserve(Piece * Pieces);
+        const qsizetype step = (bytes.size() - Piece) / (Pieces - 1);
+        for (qsizetype k = 0; k < Pieces; ++k) {
+            qsizetype from = k * step;
+            // Each piece starts on a line, so no pair is cut in two.
+            if (k > 0) {
+                const qsizetype lf = bytes.indexOf('\n', from);
+                if (lf < 0 || lf + 1 >= bytes.size())
+                    break;
+                from = lf + 1;
+            }
+            qsizetype to = std::min(bytes.size(), from + Piece);
+            const qsizetype lf = bytes.lastIndexOf('\n', to - 1);
+            if (lf > from)
+                to = lf + 1;
+            sample.append(bytes.sliced(from, to - from));
+        }
+    }
+    ucsdet_setText(detector, sample.constData(), static_cast<int32_t>(sample.size()), &status);
     int32_t found = 0;
     const UCharsetMatch** matches = ucsdet_detectAll(detector, &found, &status);
     for (int32_t i = 0; U_SUCCESS(status) && i < found; ++i) {
@@ -180,7 +218,11 @@ void DecodeTextInto(QByteArrayView bytes, BigArray<char16_t>& out)
         const QChar* const end = decoder.appendToBuffer(start, part);
         out.resize(out.size() + static_cast<std::size_t>(end - start));
     };
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A BOM is dropped only at the very start of the file (below); one that
+    // begins a later part of the bytes is a character of the text.
+    const auto utf8Flags =
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    QStringDecoder utf8(QStringDecoder::Utf8, utf8Flags);
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         decodeWith(utf8, bytes.sliced(3));
         return;
@@ -201,31 +243,25 @@ void DecodeTextInto(QByteArrayView bytes, BigArray<char16_t>& out)
     out.resize(0);
     // Not wholly UTF-8: decided by the bytes as a whole, so a few bad bytes in a
     // UTF-8 file become substitutes instead of turning every line to mojibake.
-    // Most files say it plainly: UTF-8 with a stray bad byte, or Shift_JIS,
-    // whose pairs rarely form UTF-8. The charset detector decides the rest;
-    // where it names neither, UTF-8 only when its characters clearly outnumber
-    // the bytes that break it.
+    // Well-formed UTF-8 characters that outnumber the bytes breaking it make
+    // the file UTF-8; Shift_JIS pairs rarely form them. Otherwise bytes that
+    // are Shift_JIS without a fault are Shift_JIS, and the charset detector,
+    // shown the whole file, decides the rest.
     const Utf8Tally tally = TallyUtf8(bytes);
-    bool asUtf8 = tally.good >= 8 * tally.bad;
-    if (!asUtf8 && 8 * tally.good > tally.bad) {
-        // Bytes that are Shift_JIS without a fault, where the sequences that
-        // break UTF-8 outnumber those that form it, are Shift_JIS: the
-        // detector is asked only where that leaves doubt.
-        if (tally.good < tally.bad) {
-            QStringDecoder plain("windows-31j", QStringDecoder::Flag::Stateless);
-            if (plain.isValid()) {
-                decodeWith(plain, bytes);
-                if (!plain.hasError())
-                    return;
-                out.resize(0);
-            }
+    bool asUtf8 = tally.good > tally.bad;
+    if (!asUtf8) {
+        QStringDecoder plain("windows-31j", QStringDecoder::Flag::Stateless);
+        if (plain.isValid()) {
+            decodeWith(plain, bytes);
+            if (!plain.hasError())
+                return;
+            out.resize(0);
         }
         const Guess guess = DetectEncoding(bytes);
-        asUtf8 = guess.utf8 != guess.shiftJis ? guess.utf8 > guess.shiftJis
-                                              : tally.good >= 4 * tally.bad;
+        asUtf8 = guess.utf8 > guess.shiftJis;
     }
     if (asUtf8) {
-        QStringDecoder again(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QStringDecoder again(QStringDecoder::Utf8, utf8Flags);
         decodeWith(again, bytes);
         return;
     }

@@ -14,7 +14,7 @@ enum class ReadStatus
     Ok,
     Missing,
     Unreadable,
-    TooLarge, // more than MaxTextFileBytes: refused, never read into memory
+    TooLarge, // over the size asked for: refused, never read into memory
 };
 
 // What a file was when it was last read or written: a save can then tell that
@@ -34,16 +34,21 @@ struct FileStamp
 // The stamp of the file at path now.
 FileStamp StampOf(const QString& path);
 
-// Nothing the program reads is anywhere near this; a bigger file is refused
-// rather than pulled into memory.
+// No question or message file a learner has is anywhere near this; a bigger
+// one is refused rather than pulled into memory.
 inline constexpr qint64 MaxTextFileBytes = qint64(128) * 1024 * 1024;
+// english.ini has no such limit: whatever the program wrote, it reads back, as
+// far as memory allows.
+inline constexpr qint64 NoSizeLimit = -1;
 
 // Reads a text file into lines 1..count. On failure the count is -1 and lines
 // is left as it was. Only regular files are read, so a folder, a FIFO or a
 // device never blocks or reads forever.
-// When stamp is given it receives the file's stamp as it was read.
+// When stamp is given it receives the file's stamp as it was read. A file of
+// more than maxBytes (or more characters than lines can hold) is TooLarge; one
+// that memory cannot hold is Unreadable.
 ReadStatus ReadTextFile(const QString& path, TextLines& lines, int& count,
-                        FileStamp* stamp = nullptr);
+                        FileStamp* stamp = nullptr, qint64 maxBytes = MaxTextFileBytes);
 // The same, each line its own string and entry 0 empty: for small files whose
 // lines are handed around one by one.
 ReadStatus ReadTextFile(const QString& path, QStringList& lines, int& count);

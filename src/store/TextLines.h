@@ -25,6 +25,9 @@ public:
     // The lines of a list, lines[0] being line 1.
     static TextLines FromList(const QStringList& lines);
 
+    // The most characters a text can hold: where a line lies is kept in 32 bits.
+    static constexpr std::size_t MaxCharacters = UINT32_MAX;
+
     int Count() const { return store_ ? static_cast<int>(store_->spans.size()) : 0; }
     // Count() + 1, as for a list whose entry 0 is unused.
     qsizetype size() const { return Count() + 1; }
@@ -49,7 +52,6 @@ public:
 
 private:
     friend class TextLinesWriter;
-    // A file of the greatest size read is far below 2^31 characters.
     struct Span
     {
         std::uint32_t start;

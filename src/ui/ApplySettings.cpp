@@ -45,6 +45,9 @@ void frmMain::Load(StartupFiles* files)
     if (m.Ini.Missing()) {
         Quest->setText(Messages::NoIniFile);
         Anser->setPlainText(Messages::SetUpOptions);
+        // A file that is there but cannot be read is left as it is.
+        if (m.Ini.Unreadable())
+            LabelCHK->setText(Messages::IniUnreadable);
         return;
     }
     m.Ini.TakeSettings(m.Settings);
@@ -53,8 +56,8 @@ void frmMain::Load(StartupFiles* files)
         LabelCHK->setText(Messages::QuestionFileMissing);
     ShowFirstQuestion();
     // The size message outlasts the first question's "no file" message.
-    if (outcome == LoadOutcome::TooBig)
-        LabelCHK->setText(Messages::QuestionFileTooBig);
+    if (IsRefusal(outcome))
+        LabelCHK->setText(Messages::RefusalMessage(outcome));
     FocusForNextKey();
 }
 
@@ -86,23 +89,29 @@ LoadOutcome frmMain::ApplySettings()
         else
             outcome = LoadQuestionFile(m, s.QuestionFile);
         pendingQuestions.reset();
-        switch (outcome) {
-        case LoadOutcome::Missing:
-            return outcome;
-        case LoadOutcome::TooBig:
+        if (IsRefusal(outcome)) {
             // Refused: the table loaded before stays with the name its history
-            // is saved under; the configured name stays too, so a later 更新
-            // writes it back as it was.
-            LabelCHK->setText(Messages::QuestionFileTooBig);
+            // is saved under; the caller puts the configured name back.
+            LabelCHK->setText(Messages::RefusalMessage(outcome));
             return outcome;
-        case LoadOutcome::Loaded:
+        }
+        if (outcome == LoadOutcome::Missing) {
+            // The window and 学習状況 show no file rather than the last one's
+            // buttons and rows; the status bar stays as it was.
+            DropQuestions();
+            RemoveWordButtons();
+            Anser->clear();
+            Quest->clear();
+            return outcome;
+        }
+        {
             RefreshStatus();
-            LabelCHK->setText(Messages::Loaded);
+            LabelCHK->setText(m.HistoryMovedFrom.isEmpty() ? Messages::Loaded
+                                                           : Messages::HistoryMoved);
             m.CurrentIndex = 1;
             m.CurrentNumber = 1;
             Text1->setText(QString::number(m.CurrentNumber));
             Text2->setText(QString::number(m.EligibleCount));
-            break;
         }
     }
     SetStatusText(s.QuestionFile);
@@ -120,19 +129,36 @@ bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
         return false;
     const AppSettings before = m.Settings;
     m.Settings = chosen;
+    // The chosen file is read before anything is written: one refused for its
+    // size is never named in the settings, which keep naming the file before.
+    LoadOutcome refused = LoadOutcome::Loaded;
+    if (NamesAFile(chosen.QuestionFile) && (save || !m.Ini.Missing())) {
+        PreparedQuestions prepared =
+            PrepareQuestionFile(m.Ini, chosen.DisplayMode, chosen.QuestionFile);
+        if (IsRefusal(prepared.outcome)) {
+            refused = prepared.outcome;
+            m.Settings.QuestionFile = before.QuestionFile;
+        } else {
+            pendingQuestions = std::move(prepared);
+        }
+    }
     if (save && !WriteSettingsOrSay()) {
         // Not saved, so not applied either: the settings stay those of the
         // loaded file.
         m.Settings = before;
+        pendingQuestions.reset();
         return false;
     }
     ApplySettings();
+    pendingQuestions.reset();
     if (save) {
         Quest->clear();
         Anser->clear();
     }
     if (!ShowFirstQuestion())
         BStart->show();
+    if (IsRefusal(refused))
+        LabelCHK->setText(Messages::RefusalMessage(refused));
     return true;
 }
 
@@ -149,23 +175,51 @@ void frmMain::mnuFileOpen_Click()
     // read; when they cannot, the window stays on the loaded file.
     if (!SaveHistoryOrSay())
         return;
+    const QString before = m.Settings.QuestionFile;
     m.Settings.QuestionFile = path;
-    const bool refused = ApplySettings() == LoadOutcome::TooBig;
-    if (!refused && (m.QuestionLineCount == -1 || m.LoadedQuestionFile != path)) {
-        // Nothing was read: without a table the old counters must never be
-        // saved under the new name, and there is nothing to move over.
-        m.QuestionLines = TextLines();
-        m.QuestionTable.clear();
-        m.QuestionLineCount = -1;
-        m.Unsaved = false;
-        RefreshStatus();
-        m.EligibleCount = 0;
-        m.CurrentIndex = 1;
-        m.CurrentNumber = 1;
-    }
+    const LoadOutcome outcome = ApplySettings();
+    // A refused file leaves nothing of itself: the settings, the status bar and
+    // a later 更新 keep naming the file before.
+    if (IsRefusal(outcome))
+        m.Settings.QuestionFile = before;
+    else if (m.QuestionLineCount == -1 || m.LoadedQuestionFile != path)
+        DropQuestions();
     ShowCurrentQuestion();
-    if (refused)
-        LabelCHK->setText(Messages::QuestionFileTooBig);
+    if (IsRefusal(outcome))
+        LabelCHK->setText(Messages::RefusalMessage(outcome));
+}
+
+void frmMain::DropQuestions()
+{
+    // Without a table the old counters must never be saved under the new
+    // name, and there is nothing to move over.
+    for (QuestionRecord& r : m.QuestionTable)
+        r.Text = {};
+    m.QuestionTable.clear();
+    m.QuestionLines = TextLines();
+    m.QuestionLineCount = -1;
+    m.HistoryMovedFrom.clear();
+    m.Unsaved = false;
+    m.EligibleCount = 0;
+    m.CurrentIndex = 1;
+    m.CurrentNumber = 1;
+    RefreshStatus();
+}
+
+QString Messages::RefusalMessage(LoadOutcome outcome)
+{
+    switch (outcome) {
+    case LoadOutcome::TooManyLines:
+        return TooManyLines;
+    case LoadOutcome::LineTooLong:
+        return LineTooLong;
+    case LoadOutcome::TooLarge:
+        return TooLarge;
+    case LoadOutcome::Loaded:
+    case LoadOutcome::Missing:
+        break;
+    }
+    return QString();
 }
 
 void frmMain::FileSetting_Click()
@@ -181,8 +235,10 @@ void frmMain::FileSetting_Click()
                             dialog->close();
                     });
                 });
+        // 履歴のクリア names and clears the file loaded when it is pressed.
+        dialog->SetHistoryFile([this] { return m.Settings.QuestionFile; });
         connect(dialog, &Options::ClearHistoryConfirmed, this,
-                [this] { Handle([this] { ClearHistoryOrSay(); }); });
+                [this](const QString& file) { Handle([this, file] { ClearHistoryOrSay(file); }); });
     }
     optionsWindow->setWindowTitle(QStringLiteral("オプション設定"));
     optionsWindow->show();

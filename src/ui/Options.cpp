@@ -260,12 +260,19 @@ void Options::ButtonFont_Click(const QString& presetName, QLineEdit* nameBox, QL
     sizeBox->setText(FormatPointSize(chosen->pointSizeF()));
 }
 
+void Options::SetHistoryFile(std::function<QString()> file)
+{
+    historyFile = std::move(file);
+}
+
 void Options::ButtonClearHistory_Click()
 {
+    // The prompt names the file whose history goes, and that file alone goes.
+    const QString file = historyFile ? historyFile() : filled.QuestionFile;
     const QString prompt =
-        QStringLiteral("問題：") + filled.QuestionFile + QStringLiteral("の履歴を削除しますか？");
+        QStringLiteral("問題：") + file + QStringLiteral("の履歴を削除しますか？");
     if (dialogs.ConfirmOkCancel(this, QStringLiteral("Quillmere"), prompt))
-        emit ClearHistoryConfirmed();
+        emit ClearHistoryConfirmed(file);
 }
 
 void Options::Commit(bool save)

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class DialogSeam;
 class QButtonGroup;
@@ -25,6 +26,10 @@ class Options : public QWidget
 
 public:
     Options(const AppSettings& settings, DialogSeam& dialogs, QWidget* parent);
+    // Where 履歴のクリア learns the question file whose history it clears: the
+    // one loaded when it is pressed, not the one loaded when the dialog opened.
+    // Until set, the file the dialog was filled with.
+    void SetHistoryFile(std::function<QString()> file);
 
     // The settings as the dialog shows them; a mode the file held outside the
     // known ones stays as it was unless a button of its group is chosen.
@@ -41,8 +46,8 @@ signals:
     // ＯＫ (save false) or 更新 (save true): the receiver applies the settings
     // and closes the dialog when that worked; otherwise the dialog stays open.
     void Committed(const AppSettings& settings, bool save);
-    // 履歴のクリア, confirmed by the user.
-    void ClearHistoryConfirmed();
+    // 履歴のクリア, confirmed by the user for the file the prompt named.
+    void ClearHistoryConfirmed(const QString& questionFile);
 
 public:
     QGroupBox* Frame1 = nullptr;        // メッセージの有無
@@ -100,6 +105,7 @@ private:
 
     AppSettings filled;
     DialogSeam& dialogs;
+    std::function<QString()> historyFile;
     QButtonGroup* modeGroup = nullptr;
     QButtonGroup* displayGroup = nullptr;
     std::array<LineControl, SettingsLineCount + 1> lineControls{};

@@ -33,10 +33,12 @@ void frmMain::Finish()
 
 void frmMain::Exit()
 {
+    emit Closing(true);
     // A history that cannot be written keeps the window open unless the user
     // chooses to end without it.
     if (!SaveForExit()) {
         LabelCHK->setText(Messages::ExitNotSaved);
+        emit Closing(false);
         return;
     }
     exiting = true;
@@ -58,15 +60,19 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     // Closed by the frame with answers unsaved: ask, as a document window would.
     bool finish = false;
+    if (!exiting)
+        emit Closing(true);
     if (!exiting && m.Unsaved) {
         switch (dialogs.AskSave(this, QStringLiteral("Quillmere"), Messages::SaveBeforeClosing)) {
         case SaveChoice::Cancel:
             event->ignore();
+            emit Closing(false);
             return;
         case SaveChoice::Save:
             if (!SaveForExit()) {
                 LabelCHK->setText(Messages::ExitNotSaved);
                 event->ignore();
+                emit Closing(false);
                 return;
             }
             finish = true;

@@ -170,9 +170,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     auto* w = qobject_cast<QWidget*>(watched);
     if (!w || w->window() != this || !isActiveWindow())
         return false;
-    // Keys for a text box are its own.
+    // Keys for a text box are its own, and so are those of the menu bar once it
+    // has the keyboard (Alt, then a menu's letter).
+    if (menuBar()->activeAction() || menuBar()->hasFocus() || QApplication::activePopupWidget())
+        return false;
     for (const QWidget* box = w; box; box = box->parentWidget()) {
-        if (qobject_cast<const QLineEdit*>(box) || qobject_cast<const QTextEdit*>(box))
+        if (qobject_cast<const QLineEdit*>(box) || qobject_cast<const QTextEdit*>(box) ||
+            qobject_cast<const QMenuBar*>(box))
             return false;
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
@@ -668,7 +672,8 @@ bool frmMain::SayIfFailed(IniResult result)
 {
     if (result == IniResult::Done)
         return true;
-    LabelCHK->setText(Messages::IniNotWritten);
+    LabelCHK->setText(result == IniResult::Unreadable ? Messages::IniUnreadable
+                                                      : Messages::IniNotWritten);
     return false;
 }
 
@@ -693,13 +698,12 @@ bool frmMain::WriteSettingsOrSay()
     return SayIfFailed(m.Ini.WriteSettings(m.Settings));
 }
 
-bool frmMain::ClearHistoryOrSay()
+bool frmMain::ClearHistoryOrSay(const QString& questionFile)
 {
-    // The loaded table is zeroed only when it is the file whose history goes;
-    // a refused file named in the options leaves the loaded one's counts alone.
-    const bool loaded = m.HasHistory() && m.LoadedQuestionFile == m.Settings.QuestionFile;
+    // The loaded table is zeroed only when it is the file whose history goes.
+    const bool loaded = m.HasHistory() && m.LoadedQuestionFile == questionFile;
     QuestionList none;
-    if (!SayIfFailed(m.Ini.ClearHistory(m.Settings.QuestionFile, loaded ? m.QuestionTable : none,
+    if (!SayIfFailed(m.Ini.ClearHistory(questionFile, loaded ? m.QuestionTable : none,
                                         loaded ? m.QuestionLineCount : 0)))
         return false;
     if (loaded)

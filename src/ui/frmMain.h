@@ -74,8 +74,9 @@ public:
     void SessionEnding();
     // WriteSettings; on failure LabelCHK says so.
     bool WriteSettingsOrSay();
-    // ClearHistory; on failure LabelCHK says so.
-    bool ClearHistoryOrSay();
+    // ClearHistory of questionFile (the loaded table is zeroed when it is that
+    // file's); on failure LabelCHK says so.
+    bool ClearHistoryOrSay(const QString& questionFile);
 
     // Event handlers, named by control and event.
     void BStart_Click();
@@ -163,6 +164,10 @@ public:
 signals:
     // The user asked to end the program and the history is safe.
     void Exited();
+    // The window is about to end (closing stays true) or, when the user kept
+    // it open after all, goes on (false). A start made meanwhile must not be
+    // answered by a window that is on its way out.
+    void Closing(bool closing);
 
 protected:
     // The unload step: other windows closed, geometry stored unless minimized.
@@ -204,6 +209,9 @@ private:
     bool SaveForExit();
     // Releases the lists and tells the program to end.
     void Finish();
+    // Forgets the question table (nothing was read in its place): the window
+    // and 学習状況 then show an empty file.
+    void DropQuestions();
     QString AnswerText() const;
 
     Module1& m;
@@ -246,8 +254,12 @@ inline const QString QuestionFileMissing =
 inline const QString NoIniFile = QStringLiteral("イニシャルファイルが読み込めませんでした。");
 inline const QString SetUpOptions =
     QStringLiteral("ﾌｧｲﾙ･ｵﾌﾟｼｮﾝでｵﾌﾟｼｮﾝを設定後、更新をしてください。");
-inline const QString QuestionFileTooBig =
-    QStringLiteral("問題ファイルが大きすぎます（32766行・1行32767文字まで）。");
+// Why a question file was refused; each fits the comment line whole.
+inline const QString TooManyLines = QStringLiteral("問題ファイルは32766行までです。");
+inline const QString LineTooLong = QStringLiteral("問題ファイルの1行は32767文字までです。");
+inline const QString TooLarge = QStringLiteral("問題ファイルが大きすぎます。");
+inline const QString IniUnreadable = QStringLiteral("english.iniを読めないため、保存しません。");
+inline const QString HistoryMoved = QStringLiteral("移動前の場所の履歴を引き継ぎました。");
 inline const QString IniNotWritten = QStringLiteral("english.iniに書き込めませんでした。");
 inline const QString ExitNotSaved = QStringLiteral("履歴を保存できず、終了を中止しました。");
 inline const QString SaveBeforeClosing = QStringLiteral("履歴を保存しますか？");
@@ -255,4 +267,6 @@ inline const QString ExitWithoutSaving =
     QStringLiteral("履歴を保存できませんでした。保存せずに終了しますか？");
 inline const QString LineBreakRefused = LineBreakMessage();
 inline const QString NoEnglishVoice = QStringLiteral("英語の音声がありません");
+// What LabelCHK says of a refused question file; empty for any other outcome.
+QString RefusalMessage(LoadOutcome outcome);
 } // namespace Messages
