@@ -48,6 +48,51 @@ private slots:
         if (installed)
             QVERIFY(QFileInfo(f.samples).isDir());
     }
+
+    // The configuration folder by the XDG rule, never a relative one or /.config.
+    void configHome_data()
+    {
+        QTest::addColumn<QString>("xdg");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("XDG_CONFIG_HOME") << "/x/conf"
+                                         << "/home/u"
+                                         << "/home/u"
+                                         << "/x/conf";
+        QTest::newRow("unset") << ""
+                               << "/home/u"
+                               << "/home/a"
+                               << "/home/u/.config";
+        QTest::newRow("relative XDG_CONFIG_HOME ignored") << "conf"
+                                                          << "/home/u"
+                                                          << "/home/a"
+                                                          << "/home/u/.config";
+        QTest::newRow("HOME unset") << ""
+                                    << ""
+                                    << "/home/a"
+                                    << "/home/a/.config";
+        QTest::newRow("HOME relative") << ""
+                                       << "u"
+                                       << "/home/a"
+                                       << "/home/a/.config";
+        QTest::newRow("trailing slash") << "/x/conf/"
+                                        << ""
+                                        << ""
+                                        << "/x/conf";
+        QTest::newRow("nothing known") << ""
+                                       << ""
+                                       << ""
+                                       << "";
+    }
+    void configHome()
+    {
+        QFETCH(QString, xdg);
+        QFETCH(QString, home);
+        QFETCH(QString, account);
+        QFETCH(QString, expected);
+        QCOMPARE(ConfigHomeFrom(xdg, home, account), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestFolders)

@@ -142,10 +142,63 @@ private slots:
         QTest::newRow("negative counter among good counts")
             << Section("/q/a.txt", {"1 1 5 0 6 -5", "2 0 0 0 0 0", "3 2 3 0 3 1"}, 2, 8) << true
             << QList<int>{0, 0, 3} << QList<int>{0, 0, 1};
+        // Any run of blanks separates two fields: no field shifts into another.
+        QTest::newRow("two blanks after the marker")
+            << Section("/q/a.txt", {" 1 1 5 0 4 2", "2 0 0 0 0 0", "3 2 3 0 1 1"}, 2, 8) << true
+            << QList<int>{4, 0, 1} << QList<int>{2, 0, 1};
+        QTest::newRow("runs of blanks between fields")
+            << Section("/q/a.txt", {"1  1 5 0   4 2 ", "2 0 0 0 0 0", "3 2 3\t0 1 1"}, 2, 8) << true
+            << QList<int>{4, 0, 1} << QList<int>{2, 0, 1};
         QTest::newRow("fingerprint not a number")
             << Section("/q/a.txt", good, 2, 8).replaceInStrings("2: 8", "2: eight") << true
             << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
     }
+    // A file with no section of its own takes that of a file of the same name
+    // in another folder, when the fingerprint matches: its folder was moved.
+    void movedFolder_data()
+    {
+        QTest::addColumn<QStringList>("sections");
+        QTest::addColumn<bool>("hasSection");
+        QTest::addColumn<QString>("movedFrom");
+        QTest::addColumn<int>("firstCorrect");
+        const QStringList good{"1 1 5 0 2 1", "2 0 0 0 0 0", "3 2 3 0 0 3"};
+        const QStringList other{"1 1 5 0 7 0", "2 0 0 0 0 0", "3 2 3 0 0 0"};
+        QTest::newRow("moved") << Section("/old/place/a.txt", good, 2, 8) << true
+                               << "/old/place/a.txt" << 2;
+        QTest::newRow("moved from a Windows path")
+            << Section("C:\\study\\a.txt", good, 2, 8) << true << "C:\\study\\a.txt" << 2;
+        QTest::newRow("same name, other fingerprint")
+            << Section("/old/place/a.txt", good, 3, 8) << false << "" << 0;
+        QTest::newRow("other name, same fingerprint")
+            << Section("/old/place/b.txt", good, 2, 8) << false << "" << 0;
+        QTest::newRow("a name that only ends the same")
+            << Section("/old/place/xa.txt", good, 2, 8) << false << "" << 0;
+        QTest::newRow("its own section first")
+            << Section("/old/place/a.txt", other, 2, 8) + Section("/q/a.txt", good, 2, 8) << true
+            << "" << 2;
+        QTest::newRow("the first that matches")
+            << Section("/one/a.txt", good, 3, 8) + Section("/two/a.txt", other, 2, 8) +
+                   Section("/three/a.txt", good, 2, 8)
+            << true << "/two/a.txt" << 7;
+    }
+    void movedFolder()
+    {
+        QFETCH(QStringList, sections);
+        QFETCH(bool, hasSection);
+        QFETCH(QString, movedFrom);
+        QFETCH(int, firstCorrect);
+        const TextLines ini = LinesOf(SettingsFor("/q/a.txt") + sections);
+        QuestionList t = Table(ThreeLines);
+        QString from;
+        QCOMPARE(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", t, 3, &from), hasSection);
+        QCOMPARE(from, movedFrom);
+        QCOMPARE(t[1].CorrectCount, firstCorrect);
+        // Without asking for it, only the file's own section counts.
+        QuestionList plain = Table(ThreeLines);
+        QCOMPARE(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", plain, 3),
+                 hasSection && movedFrom.isEmpty());
+    }
+
     // The merge reads only its own section and trusts no damaged line.
     void merge()
     {

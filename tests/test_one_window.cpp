@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QtTest>
+#include <csignal>
 
 class TestOneWindow : public QObject
 {
@@ -66,6 +67,28 @@ private slots:
         QCOMPARE(third->state(), QProcess::Running);
         third->kill();
         third->waitForFinished();
+    }
+
+    // Asked to end by a signal, the program ends of itself and gives its lock up.
+    void endsOnSignals_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void endsOnSignals()
+    {
+        QFETCH(int, signal);
+        auto p = startProgram();
+        QVERIFY(p->waitForStarted());
+        QTRY_COMPARE_WITH_TIMEOUT(lockHolder(), p->processId(), 15000);
+        QTest::qWait(300);
+        QCOMPARE(::kill(pid_t(p->processId()), signal), 0);
+        QVERIFY(p->waitForFinished(15000));
+        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(!QFile::exists(dir.filePath("english.ini.lock")));
     }
 };
 

@@ -153,6 +153,21 @@ private slots:
         // ﾃ｡ is C3 A1 in Shift_JIS, which is also "á" in UTF-8.
         const QStringList withPair = QStringList{QStringLiteral("Te.\tﾃ｡")} + sentences.mid(0, 3);
         QTest::newRow("Shift_JIS holding a UTF-8 sequence") << sjis(withPair) << withPair;
+        // The encoding is told by the whole file, not by a head of plain ASCII.
+        QStringList ascii;
+        for (int i = 1; i <= 300; ++i)
+            ascii << QStringLiteral("Line %1 of the lesson.\tline %1").arg(i);
+        QStringDecoder strayDecoder("windows-31j", QStringDecoder::Flag::Stateless);
+        const QString stray = strayDecoder(QByteArray("\xFF"));
+        // ﾃ｡ﾃ｡ﾃ｡ are three UTF-8 characters in Shift_JIS bytes.
+        const QStringList japanese{QStringLiteral("Tea.\tﾃ｡ﾃ｡ﾃ｡"),
+                                   QStringLiteral("I am fine.\t私は元気です。")};
+        QTest::newRow("Shift_JIS after 300 ASCII lines, one stray byte")
+            << sjis(ascii) + sjis(japanese) + "x\xFF\r\n"
+            << ascii + japanese + QStringList{"x" + stray};
+        const QString genki = QStringLiteral("I am fine.\tげんき");
+        QTest::newRow("short UTF-8 with one bad byte")
+            << QByteArray(genki.toUtf8() + "\xFF") << QStringList{genki + QChar(0xFFFD)};
     }
     void encodingOfTheWholeFile()
     {
@@ -164,6 +179,28 @@ private slots:
         int count = 0;
         QCOMPARE(ReadTextFile(dir.filePath("q.txt"), lines, count), ReadStatus::Ok);
         QCOMPARE(lines, FromOne(expected));
+    }
+
+    // A BOM inside the text is a character wherever the reader splits its
+    // work: the text is the same as that of one decode of the whole file.
+    void bomInsideTheText_data()
+    {
+        QTest::addColumn<int>("before");
+        for (int n = 65533; n <= 65537; ++n)
+            QTest::newRow(qPrintable(QString::number(n))) << n;
+    }
+    void bomInsideTheText()
+    {
+        QFETCH(int, before);
+        QTemporaryDir dir;
+        const QByteArray bytes = QByteArray(before, 'a') + "\xEF\xBB\xBFzz\r\nb\xC3\xA9\r\n";
+        WriteBytes(dir.filePath("q.txt"), bytes);
+        QStringList lines;
+        int count = 0;
+        QCOMPARE(ReadTextFile(dir.filePath("q.txt"), lines, count), ReadStatus::Ok);
+        QCOMPARE(count, 2);
+        QCOMPARE(lines[1], QString(before, u'a') + QChar(0xFEFF) + "zz");
+        QCOMPARE(lines[2], QStringLiteral("bé"));
     }
 
     // Broken bytes never stop the reader; each line is still one record.

@@ -1,8 +1,10 @@
 #include "app/SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QSysInfo>
 #include <QThread>
 
 namespace {
@@ -34,7 +36,7 @@ SingleInstance::SingleInstance(const QString& iniPath, QObject* parent)
 
 void SingleInstance::Listen()
 {
-    if (!lock.isLocked())
+    if (!lock.isLocked() || server.isListening())
         return;
     // A socket left by a killed window would block listening; the lock says it
     // is no one's now.
@@ -43,24 +45,77 @@ void SingleInstance::Listen()
     server.listen(name);
 }
 
-SingleInstance::Claim SingleInstance::TryClaim()
+void SingleInstance::StopListening()
 {
-    if (lock.tryLock(0))
-        return Claim::Run;
-    // A folder where no lock can be made (read-only, say) is no reason not to run.
-    if (lock.error() != QLockFile::LockFailedError)
-        return Claim::Run;
-    // The other window may still be starting: give it a moment to listen.
-    for (int attempt = 0; attempt < 30; ++attempt) {
-        QLocalSocket socket;
-        socket.connectToServer(name);
-        if (socket.waitForConnected(200)) {
-            socket.write("raise\n");
-            socket.waitForBytesWritten(500);
-            socket.disconnectFromServer();
+    server.close();
+}
+
+void SingleInstance::Release()
+{
+    server.close();
+    lock.unlock();
+}
+
+QString SingleInstance::LockHost(const QString& lockPath)
+{
+    QLockFile file(lockPath);
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (!file.getLockInfo(&pid, &host, &application))
+        return QString();
+    return host;
+}
+
+bool SingleInstance::AskToRaise(int waitMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    if (!socket.waitForConnected(waitMs))
+        return false;
+    socket.write("raise\n");
+    socket.waitForBytesWritten(500);
+    socket.disconnectFromServer();
+    return true;
+}
+
+SingleInstance::Claim SingleInstance::TryClaim(const TakeOver& takeOver, int waitMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    bool judged = false;
+    for (;;) {
+        if (lock.tryLock(0))
+            return Claim::Run;
+        // A folder where no lock can be made (read-only, say) is no reason not
+        // to run.
+        if (lock.error() != QLockFile::LockFailedError)
+            return Claim::Run;
+        if (AskToRaise(100))
             return Claim::RaisedOther;
+        // Nothing answered for a second: what the lock says decides.
+        if (!judged && waited.elapsed() >= 1000) {
+            judged = true;
+            qint64 pid = 0;
+            QString host;
+            QString application;
+            if (!lock.getLockInfo(&pid, &host, &application)) {
+                // Empty or unreadable: no window could have written it whole.
+                lock.removeStaleLockFile();
+                continue;
+            }
+            if (host != QSysInfo::machineHostName()) {
+                // Whether that window still runs cannot be told from here.
+                if (!takeOver(host))
+                    return Claim::Declined;
+                lock.removeStaleLockFile();
+                continue;
+            }
         }
+        // A window of this machine holds it: it may still be starting, or be
+        // ending (then the lock comes free).
+        if (waited.elapsed() >= waitMs)
+            return Claim::OtherUnreached;
         QThread::msleep(100);
     }
-    return Claim::OtherUnreached;
 }

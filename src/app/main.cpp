@@ -2,6 +2,7 @@
 #include "quiz/Module1.h"
 #include "store/Folders.h"
 #include "ui/DialogSeam.h"
+#include "ui/EndSignals.h"
 #include "ui/ShownReport.h"
 #include "ui/frmMain.h"
 
@@ -17,18 +18,27 @@
 #include <QTranslator>
 #include <future>
 
+namespace {
+
+QString TakeOverPrompt(const QString& host)
+{
+    return QStringLiteral("別のコンピューター（%1）で起動したままの記録があります。"
+                          "そちらで起動していなければ、ＯＫを押して続けてください。")
+        .arg(host);
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const ProgramFolders folders =
-        FoldersFor(QCoreApplication::applicationDirPath(),
-                   QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    QString configHome = ConfigHome();
+    if (configHome.isEmpty())
+        configHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const ProgramFolders folders = FoldersFor(QCoreApplication::applicationDirPath(), configHome);
     const QString iniPath = folders.ini;
-    // The list of fonts, english.ini and the question file are read on other
-    // cores while the window is built; reading changes nothing, so a second
-    // start that only raises the first loses nothing by it.
+    // The list of fonts is read on another core while the window is built.
     auto fonts = std::async(std::launch::async, LoadFontList);
-    auto reading = std::async(std::launch::async, [iniPath] { return ReadStartupFiles(iniPath); });
     PrepareApplication();
 
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillmere.Quillmere"));
@@ -45,12 +55,21 @@ int main(int argc, char* argv[])
     if (folders.installed)
         QDir().mkpath(folders.data);
 
-    // Two windows on one english.ini would overwrite each other's answers.
+    // Two windows on one english.ini would overwrite each other's answers. The
+    // lock comes first: english.ini is read only once no other window can be
+    // writing it.
     SingleInstance instance(iniPath);
-    switch (instance.TryClaim()) {
+    const auto takeOver = [&translate](const QString& host) {
+        translate();
+        return QMessageBox::question(nullptr, QStringLiteral("Quillmere"), TakeOverPrompt(host),
+                                     QMessageBox::Ok | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Ok;
+    };
+    switch (instance.TryClaim(takeOver)) {
     case SingleInstance::Claim::Run:
         break;
     case SingleInstance::Claim::RaisedOther:
+    case SingleInstance::Claim::Declined:
         return 0;
     case SingleInstance::Claim::OtherUnreached:
         translate();
@@ -58,6 +77,11 @@ int main(int argc, char* argv[])
                                  QStringLiteral("既に起動しています。"));
         return 0;
     }
+    // english.ini and the question file are read on another core while the
+    // window is built.
+    auto reading = std::async(std::launch::async, [iniPath] { return ReadStartupFiles(iniPath); });
+    // A logout or kill while the window runs saves the history first.
+    EndSignals endSignals;
 
     Module1 state;
     state.Ini = IniFile(iniPath);
@@ -66,7 +90,16 @@ int main(int argc, char* argv[])
     QtDialogs dialogs(folders.samples);
 
     frmMain MainForm(state, store, dialogs);
+    QObject::connect(&MainForm, &frmMain::Exited, &instance, &SingleInstance::Release);
     QObject::connect(&MainForm, &frmMain::Exited, &app, &QCoreApplication::quit);
+    QObject::connect(&endSignals, &EndSignals::Received, &MainForm, &frmMain::EndBySignal);
+    // A window on its way out answers no later start, which then waits for it.
+    QObject::connect(&MainForm, &frmMain::Closing, &instance, [&instance](bool closing) {
+        if (closing)
+            instance.StopListening();
+        else
+            instance.Listen();
+    });
     QObject::connect(&instance, &SingleInstance::Activated, &MainForm, [&MainForm] {
         MainForm.showNormal();
         MainForm.raise();

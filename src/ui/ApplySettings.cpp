@@ -58,6 +58,7 @@ void frmMain::Load(StartupFiles* files)
     // The size message outlasts the first question's "no file" message.
     if (IsRefusal(outcome))
         LabelCHK->setText(Messages::RefusalMessage(outcome));
+    SayIfHistoryMoved();
     FocusForNextKey();
 }
 
@@ -106,8 +107,7 @@ LoadOutcome frmMain::ApplySettings()
         }
         {
             RefreshStatus();
-            LabelCHK->setText(m.HistoryMovedFrom.isEmpty() ? Messages::Loaded
-                                                           : Messages::HistoryMoved);
+            LabelCHK->setText(Messages::Loaded);
             m.CurrentIndex = 1;
             m.CurrentNumber = 1;
             Text1->setText(QString::number(m.CurrentNumber));
@@ -159,6 +159,8 @@ bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
         BStart->show();
     if (IsRefusal(refused))
         LabelCHK->setText(Messages::RefusalMessage(refused));
+    else
+        SayIfHistoryMoved();
     return true;
 }
 
@@ -187,6 +189,15 @@ void frmMain::mnuFileOpen_Click()
     ShowCurrentQuestion();
     if (IsRefusal(outcome))
         LabelCHK->setText(Messages::RefusalMessage(outcome));
+    else
+        SayIfHistoryMoved();
+}
+
+void frmMain::SayIfHistoryMoved()
+{
+    // Said over the first question, which empties the comment line.
+    if (m.HasHistory() && !m.HistoryMovedFrom.isEmpty())
+        LabelCHK->setText(Messages::HistoryMoved);
 }
 
 void frmMain::DropQuestions()

@@ -6,6 +6,7 @@
 #include "ui/Twips.h"
 #include "ui/frmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QSettings>
@@ -44,6 +45,23 @@ void frmMain::Exit()
     exiting = true;
     close();
     Finish();
+}
+
+void frmMain::EndBySignal()
+{
+    // A prompt open inside a command is answered Cancel, so that command ends
+    // and the end runs after it, never inside it.
+    if (QWidget* prompt = QApplication::activeModalWidget())
+        prompt->close();
+    Handle([this] {
+        if (exiting)
+            return;
+        emit Closing(true);
+        SessionEnding();
+        exiting = true;
+        close();
+        Finish();
+    });
 }
 
 void frmMain::BExit_Click()

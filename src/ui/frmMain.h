@@ -72,6 +72,10 @@ public:
     bool SaveHistoryOrSay();
     // The desktop session is ending: the history is saved without asking.
     void SessionEnding();
+    // Asked to end from outside (SIGTERM, SIGHUP, SIGINT): prompts that are
+    // open are cancelled, the history is saved as at a session end, and the
+    // window ends without asking.
+    void EndBySignal();
     // WriteSettings; on failure LabelCHK says so.
     bool WriteSettingsOrSay();
     // ClearHistory of questionFile (the loaded table is zeroed when it is that
@@ -212,6 +216,9 @@ private:
     // Forgets the question table (nothing was read in its place): the window
     // and 学習状況 then show an empty file.
     void DropQuestions();
+    // Says that the loaded file's history was found under the folder it was
+    // moved from, when it was.
+    void SayIfHistoryMoved();
     QString AnswerText() const;
 
     Module1& m;
