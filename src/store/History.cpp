@@ -3,6 +3,7 @@
 #include "store/TextCompare.h"
 #include "store/Yield.h"
 
+#include <QSet>
 #include <optional>
 
 namespace {
@@ -108,6 +109,25 @@ bool IsSectionStart(const TextLines& lines, int count, int i)
            TextEquals(lines[i + 1].left(3).toString(), PathPrefix);
 }
 
+namespace {
+
+// The last line of the section that opens on line start (see SectionBounds).
+int SectionEnd(const TextLines& lines, int count, int start)
+{
+    for (int j = start + 1; j <= count; ++j) {
+        const QStringView line = lines[j];
+        if (CannotBeMarker(line, OpenFirst) && CannotBeMarker(line, CloseFirst))
+            continue;
+        if (IsMarker(line, SectionClose))
+            return j;
+        if (IsSectionStart(lines, count, j))
+            return j - 1;
+    }
+    return count;
+}
+
+} // namespace
+
 SectionBounds FindSection(const TextLines& lines, int count, const QString& questionFile)
 {
     count = std::min(count, static_cast<int>(lines.size()) - 1);
@@ -118,22 +138,7 @@ SectionBounds FindSection(const TextLines& lines, int count, const QString& ques
         // File names are case-sensitive here: Q.txt and q.txt have a history each.
         if (IsSectionStart(lines, count, i) && lines[i + 1].mid(3) == questionFile) {
             b.start = i;
-            break;
-        }
-    }
-    if (b.start == 0)
-        return b;
-    b.end = count;
-    for (int j = b.start + 1; j <= count; ++j) {
-        const QStringView line = lines[j];
-        if (CannotBeMarker(line, OpenFirst) && CannotBeMarker(line, CloseFirst))
-            continue;
-        if (IsMarker(line, SectionClose)) {
-            b.end = j;
-            break;
-        }
-        if (IsSectionStart(lines, count, j)) {
-            b.end = j - 1;
+            b.end = SectionEnd(lines, count, i);
             break;
         }
     }
@@ -318,14 +323,23 @@ std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count)
 {
     count = std::min(count, static_cast<int>(lines.size()) - 1);
     std::vector<SectionSummary> out;
+    // One pass over the lines: each section is read where it stands. Only the
+    // first section under a path is that file's history (the one FindSection
+    // finds); a second one (hand-made) is listed with nothing read from it.
+    QSet<QStringView> seen;
     for (int i = 1; i < count; ++i) {
         if (CannotBeMarker(lines[i], OpenFirst) || !IsSectionStart(lines, count, i))
             continue;
+        const QStringView path = lines[i + 1].mid(3);
         SectionSummary s;
-        s.path = lines[i + 1].mid(3).toString();
-        const SectionBounds b = FindSection(lines, count, s.path);
-        // A second section under the same path (hand-made) is read as written.
-        const SectionBounds own = b.start == i ? b : SectionBounds{i, std::min(count, i + 1)};
+        s.path = path.toString();
+        if (seen.contains(path)) {
+            out.push_back(s);
+            ++i;
+            continue;
+        }
+        seen.insert(path);
+        const SectionBounds own{i, SectionEnd(lines, count, i)};
         const int last = LastRecordLine(lines, own);
         if (i + 2 <= last) {
             if (const auto q = ParseNumber(lines[i + 2].mid(3), 0, INT32_MAX))
@@ -349,7 +363,7 @@ std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count)
                 ++s.correctAtLeastOnce;
         }
         out.push_back(s);
-        i = std::max(i, own.end);
+        i = own.end;
     }
     return out;
 }
