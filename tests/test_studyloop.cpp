@@ -321,7 +321,10 @@ private slots:
     {
         auto* recorder = new FaceRecorder;
         QApplication::setStyle(new FocusStyle(recorder));
-        const auto restore = qScopeGuard([] { QApplication::setStyle(new FocusStyle); });
+        const auto restore = qScopeGuard([this] {
+            p.reset();
+            QApplication::setStyle(new FocusStyle);
+        });
         frmMain& w = open({"One two three.\t一", "Four five six seven.\t二", "Eight nine.\t三"});
         auto study = [&] {
             for (int i = 0; i < 12; ++i) {
