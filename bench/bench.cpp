@@ -131,6 +131,37 @@ QByteArray IniFor(const QString& questionFile, const QStringList& lines)
     return out;
 }
 
+// english.ini: settings for questionFile, then sections sections of records
+// records each, of files of one name in folders of their own.
+QByteArray IniWithSections(const QString& questionFile, int sections, int records)
+{
+    AppSettings s;
+    s.QuestionFile = questionFile;
+    QByteArray out;
+    for (const QString& l : SettingsLines(s))
+        out += l.toUtf8() + "\r\n";
+    for (int k = 0; k < sections; ++k) {
+        out += "History (\r\n0: /studied/folder" + QByteArray::number(k) +
+               "/english.txt\r\n1: " + QByteArray::number(records) +
+               "\r\n2: " + QByteArray::number(records * 40) + "\r\n";
+        for (int i = 1; i <= records; ++i)
+            out += "3: " + QByteArray::number(i) + ' ' + QByteArray::number(i) + " 40 0 " +
+                   QByteArray::number((i + k) % 3) + ' ' + QByteArray::number((i * k) % 2) + "\r\n";
+        out += ")History\r\n";
+    }
+    return out;
+}
+
+// Resident memory of this process, in KiB.
+double ResidentKb()
+{
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = f.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / 1024 : 0;
+}
+
 void Row(const char* name, const QString& size, double ms, double floorMs)
 {
     std::printf("%-34s %8s %10.3f %10.3f %7.2fx\n", name, qPrintable(size), ms, floorMs,
@@ -387,6 +418,106 @@ int main(int argc, char* argv[])
                 w.BNext_Click();
             });
         }
+    }
+
+    if (!onlyStartup) {
+        // 学習状況 lists every file english.ini has a history for: a long-used
+        // english.ini holds thousands of sections.
+        constexpr int Sections = 20000;
+        const QStringList lines = QuestionLines(1000);
+        const QString path = dir.filePath("status.txt");
+        Write(path, Encode(lines, false));
+        const QString ini = dir.filePath("status.ini");
+        Write(ini, IniWithSections(path, Sections, 20));
+        QSettings store(dir.filePath("store3.ini"), QSettings::IniFormat);
+        QtDialogs dialogs;
+        Module1 m;
+        m.Ini = IniFile(ini);
+        frmMain w(m, store, dialogs);
+        w.Load();
+        w.show();
+        QCoreApplication::processEvents();
+        const TextLines& iniLines = m.Ini.Lines();
+        const double summary = Time([&] {
+            if (SummarizeSections(iniLines, m.Ini.Count()).size() != Sections)
+                std::abort();
+        });
+        // The floor: one plain pass that finds the sections and reads the two
+        // counters of every record line.
+        const double summaryFloor = Time([&] {
+            int sections = 0, tried = 0;
+            for (int i = 1; i <= m.Ini.Count(); ++i) {
+                const QStringView line = iniLines[i];
+                if (line.startsWith(u"History (")) {
+                    ++sections;
+                } else if (line.startsWith(u"3: ")) {
+                    const qsizetype last = line.lastIndexOf(u' ');
+                    const qsizetype before = line.lastIndexOf(u' ', last - 1);
+                    const int correct = line.sliced(before + 1, last - before - 1).toInt();
+                    const int wrong = line.sliced(last + 1).toInt();
+                    if (correct + wrong > 0)
+                        ++tried;
+                }
+            }
+            if (sections != Sections || tried < 0)
+                std::abort();
+        });
+        const QString size = QString::number(Sections);
+        Row("summary of every file's section", size, summary, summaryFloor);
+        // A frame for each 1000 sections.
+        const double frames = Sections / 1000 * 1000.0 / 60;
+        const double open = Time(
+            [&] {
+                w.StudyStatus_Click();
+                w.StudyStatusWindow()->grab();
+            },
+            [&] { delete w.StudyStatusWindow(); });
+        Row("学習状況 open (to a frame/1000)", size, open, frames);
+        const double refresh = Time([&] {
+            w.StudyStatus_Click();
+            w.StudyStatusWindow()->grab();
+        });
+        Row("学習状況 refresh (to a frame/1000)", size, refresh, frames);
+        delete w.StudyStatusWindow();
+    }
+
+    if (!onlyStartup) {
+        // Going back and forth in word-button mode, as PageDown and PageUp do,
+        // must leave the memory where it was.
+        const QStringList lines = QuestionLines(1000);
+        const QString path = dir.filePath("moves.txt");
+        Write(path, Encode(lines, false));
+        const QString ini = dir.filePath("moves.ini");
+        Write(ini, IniFor(path, lines));
+        QSettings store(dir.filePath("store4.ini"), QSettings::IniFormat);
+        QtDialogs dialogs;
+        Module1 m;
+        m.Ini = IniFile(ini);
+        frmMain w(m, store, dialogs);
+        w.Load();
+        w.show();
+        QCoreApplication::processEvents();
+        auto move = [&](int moves) {
+            for (int i = 0; i < moves; ++i) {
+                if ((i / 100) % 2 == 0)
+                    w.BNext_Click();
+                else
+                    w.BBack_Click();
+                QCoreApplication::processEvents();
+            }
+        };
+        // Caches of fonts and glyphs fill during the first moves.
+        move(2000);
+        constexpr int Moves = 20000;
+        const double before = ResidentKb();
+        QElapsedTimer t;
+        t.start();
+        move(Moves);
+        const double ms = double(t.nsecsElapsed()) / 1e6;
+        const double growth = ResidentKb() - before;
+        Row("Next/Back in word-button mode", QString::number(Moves), ms / Moves, 1000.0 / 60);
+        std::printf("%-34s %8d %10.0f %10.0f %7.2fx\n", "RSS growth over the moves, KiB", Moves,
+                    growth, 1024.0, growth / 1024);
     }
 
     {

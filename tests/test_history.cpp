@@ -7,6 +7,7 @@
 #include "store/IniFile.h"
 #include "store/TextFile.h"
 
+#include <QRandomGenerator>
 #include <QtTest>
 #include <list>
 
@@ -33,6 +34,17 @@ QuestionList Table(const QStringList& lines)
     QuestionList t;
     BuildQuestionRecords(kept.back(), int(lines.size()), t);
     return t;
+}
+
+// A summary in words, for comparing lists of them.
+QString Described(const SectionSummary& s)
+{
+    return QStringLiteral("%1: %2 questions, %3 lines, %4 tried, %5 correct")
+        .arg(s.path)
+        .arg(s.questions)
+        .arg(s.lines)
+        .arg(s.tried)
+        .arg(s.correctAtLeastOnce);
 }
 
 } // namespace
@@ -469,6 +481,65 @@ private slots:
         QuestionList longer = Table({"ab c\tcd", "", "x\ty"});
         QVERIFY(MergeHistory(ini, int(ini.size() - 1), "/q/a.txt", longer, 3));
         QCOMPARE(longer[1].CorrectCount, 0);
+    }
+
+    // The summary of every section says for each file what summarising its
+    // section alone says: files of one name in several folders, sections that
+    // lost their ")History" line, damaged record lines and stray lines between
+    // sections among them. A second section under a path already listed is
+    // never the file's history and is listed with nothing read from it.
+    void summaryOfManySections()
+    {
+        QRandomGenerator random(20260120);
+        auto pick = [&](const QStringList& from) {
+            return from[int(random.bounded(quint32(from.size())))];
+        };
+        const QStringList opens{"History (", "history (", "  History ( "};
+        const QStringList closes{")History", " )HISTORY ", ")history"};
+        const QStringList damaged{
+            "3: 1 1 5 0 x 0", "3: 1 1 5 0 -1 0", "3: 1 1 5", "3: 1 1 5 0 2 99999999999", "",
+            "junk",           "History ("};
+        const QStringList strays{"", "; a note", "3: 1 1 5 0 1 1"};
+        QStringList file = SettingsFor("/f0/q0.txt");
+        QStringList expected, paths;
+        for (int k = 0; k < 400; ++k) {
+            // Forty file names, each in folders of its own; now and then a
+            // path that only begins like another, or one already used.
+            QString path = QStringLiteral("/f%1/q%2.txt").arg(k / 40).arg(k % 40);
+            if (k % 37 == 5)
+                path += ".old";
+            const bool repeated = k % 53 == 52;
+            if (repeated)
+                path = paths[int(random.bounded(quint32(paths.size())))];
+            paths << path;
+            QStringList block{pick(opens), "0: " + path,
+                              random.bounded(10) == 0 ? "1: many" : QStringLiteral("1: %1").arg(k),
+                              "2: 100"};
+            const int records = int(random.bounded(12));
+            for (int r = 1; r <= records; ++r) {
+                if (random.bounded(5) == 0)
+                    block << pick(damaged);
+                else
+                    block << QStringLiteral("3: %1 %1 5 0 %2 %3")
+                                 .arg(r)
+                                 .arg(random.bounded(3))
+                                 .arg(random.bounded(3));
+            }
+            if (random.bounded(6) != 0)
+                block << pick(closes);
+            // Stray lines after a section that lost its end are its records.
+            for (int n = int(random.bounded(3)); n > 0; --n)
+                block << pick(strays);
+            const std::vector<SectionSummary> alone =
+                SummarizeSections(LinesOf(block), int(block.size()));
+            QCOMPARE(alone.size(), size_t(1));
+            expected << (repeated ? Described(SectionSummary{path}) : Described(alone[0]));
+            file << block;
+        }
+        QStringList summarized;
+        for (const SectionSummary& s : SummarizeSections(LinesOf(file), int(file.size())))
+            summarized << Described(s);
+        QCOMPARE(summarized, expected);
     }
 
     // More than 32767 lines of english.ini are kept whole.

@@ -1,13 +1,19 @@
 // Studying on the real window: word buttons, judging, give-up, navigation and
 // the postcard modes.
 #include "TestSupport.h"
+#include "ui/FocusStyle.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QTextEdit>
 #include <QtTest>
+#include <set>
 
 namespace {
 
@@ -27,6 +33,23 @@ QString Face(QPushButton* b)
 {
     return FaceOf(b).name();
 }
+
+// Stands beneath the program's style and notes the identity of every palette a
+// button face reaches Fusion with: Fusion keeps each face it draws under that
+// identity for as long as the program runs.
+class FaceRecorder : public QProxyStyle
+{
+public:
+    FaceRecorder() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        if (element == PE_PanelButtonCommand)
+            palettes.insert(option->palette.cacheKey());
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+    mutable std::set<qint64> palettes;
+};
 
 } // namespace
 
@@ -289,6 +312,44 @@ private slots:
         Click(Word(w, "Go."));
         QCOMPARE(w.LabelCHK->text(), QString("kept"));
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
+    }
+
+    // Going from question to question and clicking words leaves nothing
+    // behind: no widgets in the window, and no new palettes for the style to
+    // keep faces under, however long the study goes on.
+    void manyMovesLeaveNothingBehind()
+    {
+        auto* recorder = new FaceRecorder;
+        QApplication::setStyle(new FocusStyle(recorder));
+        const auto restore = qScopeGuard([this] {
+            p.reset();
+            QApplication::setStyle(new FocusStyle);
+        });
+        frmMain& w = open({"One two three.\t一", "Four five six seven.\t二", "Eight nine.\t三"});
+        auto study = [&] {
+            for (int i = 0; i < 12; ++i) {
+                Click(i % 6 < 3 ? w.BNext : w.BBack);
+                // Past the last question no buttons are left to click.
+                if (w.Words.size() > 1)
+                    Click(w.Words[1]);
+                w.grab();
+                if (i % 4 == 0) {
+                    Click(w.BClear);
+                    w.grab();
+                }
+            }
+        };
+        // Every face, in every state it can be in, is drawn once.
+        study();
+        // Widgets beside the word buttons of the question on display.
+        auto others = [&] { return w.findChildren<QWidget*>().size() - qsizetype(w.Words.size()); };
+        const qsizetype widgets = others();
+        const size_t palettes = recorder->palettes.size();
+        QVERIFY(palettes > 0);
+        for (int round = 0; round < 5; ++round)
+            study();
+        QCOMPARE(others(), widgets);
+        QCOMPARE(recorder->palettes.size(), palettes);
     }
 
     // A command that arrives while another runs waits for it to end.

@@ -3,6 +3,7 @@
 #include "store/TextCompare.h"
 #include "store/Yield.h"
 
+#include <QSet>
 #include <optional>
 
 namespace {
@@ -377,14 +378,23 @@ std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count)
 {
     count = std::min(count, static_cast<int>(lines.size()) - 1);
     std::vector<SectionSummary> out;
+    // One pass over the lines: each section is read where it stands. Only the
+    // first section under a path is that file's history (the one FindSection
+    // finds); a second one (hand-made) is listed with nothing read from it.
+    QSet<QStringView> seen;
     for (int i = 1; i < count; ++i) {
         if (CannotBeMarker(lines[i], OpenFirst) || !IsSectionStart(lines, count, i))
             continue;
+        const QStringView path = lines[i + 1].mid(3);
         SectionSummary s;
-        s.path = lines[i + 1].mid(3).toString();
-        const SectionBounds b = FindSection(lines, count, s.path);
-        // A second section under the same path (hand-made) is read as written.
-        const SectionBounds own = b.start == i ? b : SectionBounds{i, std::min(count, i + 1)};
+        s.path = path.toString();
+        if (seen.contains(path)) {
+            out.push_back(s);
+            ++i;
+            continue;
+        }
+        seen.insert(path);
+        const SectionBounds own{i, SectionFrom(lines, count, i).end};
         const int last = LastRecordLine(lines, own);
         if (i + 2 <= last) {
             if (const auto q = ParseNumber(lines[i + 2].mid(3), 0, INT32_MAX))
@@ -408,7 +418,7 @@ std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count)
                 ++s.correctAtLeastOnce;
         }
         out.push_back(s);
-        i = std::max(i, own.end);
+        i = own.end;
     }
     return out;
 }
