@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
 #include <csignal>
 #include <sys/stat.h>
@@ -116,6 +118,7 @@ private slots:
         w.Mazeru->trigger();
         p.dialogs.files.push_back(q);
         w.mnuFileOpen->trigger();
+        QCOMPARE(w.LabelCHK->text(), QString("english.iniを読めないため、保存しません。"));
         w.close();
         QTest::mouseClick(w.BExit, Qt::LeftButton);
         QCOMPARE(Fingerprint(p.ini()), before);
@@ -170,6 +173,44 @@ private slots:
         QTRY_COMPARE(exited.count(), 1);
         QVERIFY(p.dialogs.asked.isEmpty());
         QCOMPARE(CountsOnDisk(p.ini(), q), QStringList({"1/0", "0/0"}));
+    }
+
+    // A signal that arrives while a prompt of the options dialog waits for an
+    // answer: the prompt is cancelled, and the window ends after it, never
+    // inside it (where closing would delete the dialog under the prompt).
+    void signalWhileAPromptIsOpen()
+    {
+        struct RealPrompts : ScriptedDialogs
+        {
+            bool ConfirmOkCancel(QWidget* parent, const QString& title,
+                                 const QString& text) override
+            {
+                asked << title + QLatin1Char('|') + text;
+                QMessageBox box(QMessageBox::Question, title, text,
+                                QMessageBox::Ok | QMessageBox::Cancel, parent);
+                QTimer::singleShot(100, [] { ::kill(::getpid(), SIGTERM); });
+                return box.exec() == QMessageBox::Ok;
+            }
+        };
+        QTemporaryDir dir;
+        const QString q = dir.filePath("q.txt");
+        WriteBytes(q, CrLf(Two));
+        WriteBytes(dir.filePath("english.ini"), CrLf(SettingsFor(q)));
+        QSettings store(dir.filePath("store.ini"), QSettings::IniFormat);
+        RealPrompts prompts;
+        Module1 state;
+        state.Ini = IniFile(dir.filePath("english.ini"));
+        frmMain w(state, store, prompts);
+        w.Load();
+        w.show();
+        EndSignals relay;
+        connect(&relay, &EndSignals::Received, &w, &frmMain::EndBySignal);
+        QSignalSpy exited(&w, &frmMain::Exited);
+        Answer(w, true);
+        w.FileSetting->trigger();
+        QTest::mouseClick(w.OptionsWindow()->ButtonClearHistory, Qt::LeftButton);
+        QTRY_COMPARE(exited.count(), 1);
+        QCOMPARE(CountsOnDisk(dir.filePath("english.ini"), q), QStringList({"1/0", "0/0"}));
     }
 
     // ＯＫ and 更新 with a file over the limits: the settings, english.ini, the

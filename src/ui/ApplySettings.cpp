@@ -161,6 +161,7 @@ bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
         LabelCHK->setText(Messages::RefusalMessage(refused));
     else
         SayIfHistoryMoved();
+    SayIfIniUnreadable();
     return true;
 }
 
@@ -191,6 +192,14 @@ void frmMain::mnuFileOpen_Click()
         LabelCHK->setText(Messages::RefusalMessage(outcome));
     else
         SayIfHistoryMoved();
+    SayIfIniUnreadable();
+}
+
+void frmMain::SayIfIniUnreadable()
+{
+    // No question file loads without english.ini; this is why.
+    if (m.Ini.Unreadable())
+        LabelCHK->setText(Messages::IniUnreadable);
 }
 
 void frmMain::SayIfHistoryMoved()

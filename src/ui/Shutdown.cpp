@@ -10,6 +10,8 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QSettings>
+#include <QThread>
+#include <QTimer>
 
 bool frmMain::SaveForExit()
 {
@@ -50,9 +52,14 @@ void frmMain::Exit()
 void frmMain::EndBySignal()
 {
     // A prompt open inside a command is answered Cancel, so that command ends
-    // and the end runs after it, never inside it.
-    if (QWidget* prompt = QApplication::activeModalWidget())
-        prompt->close();
+    // and the end runs after it, never inside it: while any prompt's loop still
+    // runs, the end waits and looks again.
+    if (QThread::currentThread()->loopLevel() > 1 || QApplication::activeModalWidget()) {
+        if (QWidget* prompt = QApplication::activeModalWidget())
+            prompt->close();
+        QTimer::singleShot(50, this, &frmMain::EndBySignal);
+        return;
+    }
     Handle([this] {
         if (exiting)
             return;

@@ -219,6 +219,8 @@ private:
     // Says that the loaded file's history was found under the folder it was
     // moved from, when it was.
     void SayIfHistoryMoved();
+    // Says that english.ini cannot be read, when it cannot.
+    void SayIfIniUnreadable();
     QString AnswerText() const;
 
     Module1& m;
