@@ -108,15 +108,40 @@ void LoadMessageFile(const QString& path, QStringList& list, int& count)
         ReadTextFile(path, list, count);
 }
 
-std::optional<ModeControls> ControlsFor(Operation mode)
+std::optional<ModeRules> RulesFor(Operation mode)
 {
     switch (mode) {
     case Operation::WordButtons:
-        return ModeControls{.clear = true, .giveup = true, .check = false};
+        return ModeRules{.controls = {.clear = true, .giveup = true, .check = false},
+                         .shown = QuestionSide::Japanese,
+                         .wordButtons = true,
+                         .firstQuestionAtOnce = true,
+                         .emptiedOnApply = false,
+                         .check = CheckStep::Judge,
+                         .returnBeforeAnswer = ReturnStep::Nothing};
     case Operation::PostcardJapaneseEnglish:
-        return ModeControls{.clear = false, .giveup = false, .check = true};
+        return ModeRules{.controls = {.clear = false, .giveup = false, .check = true},
+                         .shown = QuestionSide::Japanese,
+                         .wordButtons = false,
+                         .firstQuestionAtOnce = false,
+                         .emptiedOnApply = true,
+                         .check = CheckStep::RevealEnglish,
+                         .returnBeforeAnswer = ReturnStep::Check};
     case Operation::PostcardEnglishJapanese:
-        return ModeControls{};
+        return ModeRules{.controls = {},
+                         .shown = QuestionSide::English,
+                         .wordButtons = false,
+                         .firstQuestionAtOnce = false,
+                         .emptiedOnApply = true,
+                         .check = CheckStep::Nothing,
+                         .returnBeforeAnswer = ReturnStep::Next};
     }
+    return std::nullopt;
+}
+
+std::optional<ModeControls> ControlsFor(Operation mode)
+{
+    if (const auto rules = RulesFor(mode))
+        return rules->controls;
     return std::nullopt;
 }

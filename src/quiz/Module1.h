@@ -118,6 +118,42 @@ struct ModeControls
 };
 std::optional<ModeControls> ControlsFor(Operation mode);
 
+// What the question label shows of a question.
+enum class QuestionSide
+{
+    Japanese,
+    English,
+};
+// What チェック (F2) does with the question on display.
+enum class CheckStep
+{
+    Judge,         // the answer built from the word buttons is judged and counted
+    RevealEnglish, // the English appears in the answer box
+    Nothing,
+};
+// What Return does before the question on display was judged or revealed.
+enum class ReturnStep
+{
+    Nothing, // the answer is still being built
+    Check,   // as チェック
+    Next,    // as 次
+};
+
+// One row per operation mode: everything the window does differently in it.
+struct ModeRules
+{
+    ModeControls controls;
+    QuestionSide shown = QuestionSide::Japanese;
+    bool wordButtons = false;         // the English comes as buttons to put in order
+    bool firstQuestionAtOnce = false; // shown on load; otherwise 開始 shows it
+    bool emptiedOnApply = false;      // applying settings empties the question and answer
+    CheckStep check = CheckStep::Nothing;
+    ReturnStep returnBeforeAnswer = ReturnStep::Nothing;
+};
+// The row of a mode; nothing for a mode the program does not know, whose
+// controls then stay as they are and which shows no question.
+std::optional<ModeRules> RulesFor(Operation mode);
+
 // Reads a message file into list and count when its path is longer than 3
 // characters; otherwise leaves both as they are.
 void LoadMessageFile(const QString& path, QStringList& list, int& count);

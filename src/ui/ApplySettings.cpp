@@ -70,8 +70,7 @@ LoadOutcome frmMain::ApplySettings()
     Label4->hide();
 
     ShowModeControls();
-    if (s.OperationMode == Operation::PostcardJapaneseEnglish ||
-        s.OperationMode == Operation::PostcardEnglishJapanese) {
+    if (const auto rules = Rules(); rules && rules->emptiedOnApply) {
         Quest->clear();
         LabelCHK->clear();
         Anser->clear();

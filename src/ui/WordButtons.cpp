@@ -210,7 +210,8 @@ void frmMain::PickKey(const WordPicker::Result& result)
 
 bool frmMain::WordKey(const QKeyEvent& key)
 {
-    if (m.Settings.OperationMode != Operation::WordButtons || m.WordButtonCount < 2)
+    const auto rules = Rules();
+    if (!rules || !rules->wordButtons || m.WordButtonCount < 2)
         return false;
     switch (key.key()) {
     case Qt::Key_Escape:

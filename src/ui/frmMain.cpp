@@ -197,7 +197,8 @@ bool frmMain::WaitingForStart() const
 bool frmMain::ShowFirstQuestion()
 {
     // Word-button mode needs no 開始: the first question is shown at once.
-    if (m.Settings.OperationMode != Operation::WordButtons)
+    const auto rules = Rules();
+    if (!rules || !rules->firstQuestionAtOnce)
         return false;
     ShowCurrentQuestion();
     BStart->hide();
@@ -210,26 +211,34 @@ void frmMain::ReturnKey()
         BStart_Click();
         return;
     }
-    switch (m.Settings.OperationMode) {
-    case Operation::WordButtons:
-        if (answered)
-            BNext_Click();
+    const auto rules = Rules();
+    if (!rules)
+        return;
+    if (answered) {
+        BNext_Click();
+        return;
+    }
+    switch (rules->returnBeforeAnswer) {
+    case ReturnStep::Nothing:
         break;
-    case Operation::PostcardJapaneseEnglish:
-        if (answered)
-            BNext_Click();
-        else
-            BCheck_Click();
+    case ReturnStep::Check:
+        BCheck_Click();
         break;
-    case Operation::PostcardEnglishJapanese:
+    case ReturnStep::Next:
         BNext_Click();
         break;
     }
 }
 
+std::optional<ModeRules> frmMain::Rules() const
+{
+    return RulesFor(m.Settings.OperationMode);
+}
+
 void frmMain::FocusForNextKey()
 {
-    if (m.Settings.OperationMode == Operation::WordButtons && Words.size() > 1)
+    const auto rules = Rules();
+    if (rules && rules->wordButtons && Words.size() > 1)
         Words[1]->setFocus();
     else if (WaitingForStart())
         BStart->setFocus();
@@ -483,21 +492,14 @@ void frmMain::ShowCurrentQuestion()
     const QuestionRecord& r = m.Current();
     if (!HasTab(r.Text))
         return;
-    switch (m.Settings.OperationMode) {
-    case Operation::WordButtons:
+    if (const auto rules = Rules()) {
         RemoveWordButtons();
-        Quest->setText(JapanesePart(r.Text));
-        BuildWordButtons(r.Text);
-        WriteQuestionStatus();
-        break;
-    case Operation::PostcardJapaneseEnglish:
-        Quest->setText(JapanesePart(r.Text));
-        RemoveWordButtons();
-        break;
-    case Operation::PostcardEnglishJapanese:
-        Quest->setText(EnglishPart(r.Text));
-        RemoveWordButtons();
-        break;
+        Quest->setText(rules->shown == QuestionSide::English ? EnglishPart(r.Text)
+                                                             : JapanesePart(r.Text));
+        if (rules->wordButtons) {
+            BuildWordButtons(r.Text);
+            WriteQuestionStatus();
+        }
     }
     ShowModeControls();
     FocusForNextKey();
@@ -514,20 +516,15 @@ void frmMain::ShowRecord()
     const QuestionRecord& r = m.Current();
     answered = false;
     speaker->Stop();
-    Quest->setText(JapanesePart(r.Text));
+    const auto rules = Rules();
+    Quest->setText(rules && rules->shown == QuestionSide::English ? EnglishPart(r.Text)
+                                                                  : JapanesePart(r.Text));
     LabelCHK->clear();
     Anser->clear();
     Text1->setText(QString::number(m.CurrentNumber));
-    switch (m.Settings.OperationMode) {
-    case Operation::WordButtons:
+    if (rules && rules->wordButtons) {
         BuildWordButtons(m.Current().Text);
         WriteQuestionStatus();
-        break;
-    case Operation::PostcardEnglishJapanese:
-        Quest->setText(EnglishPart(r.Text));
-        break;
-    case Operation::PostcardJapaneseEnglish:
-        break;
     }
     FocusForNextKey();
 }
@@ -595,7 +592,9 @@ void frmMain::JudgeAnswer()
         break;
     }
     const AppSettings& s = m.Settings;
-    if (s.OperationMode == Operation::WordButtons) {
+    const auto rules = Rules();
+    const CheckStep step = rules ? rules->check : CheckStep::Nothing;
+    if (step == CheckStep::Judge) {
         ShuffleStrings(m.CorrectMessageCount, m.CorrectMessages);
         ShuffleStrings(m.WrongMessageCount, m.WrongMessages);
         const bool correct = IsCorrectAnswer(AnswerText(), m.Current().Text);
@@ -614,7 +613,7 @@ void frmMain::JudgeAnswer()
         answered = true;
         if (correct)
             SpeakAfterVerdict();
-    } else if (s.OperationMode == Operation::PostcardJapaneseEnglish) {
+    } else if (step == CheckStep::RevealEnglish) {
         Anser->setPlainText(EnglishPart(m.Current().Text));
         answered = true;
         SpeakAfterVerdict();
@@ -763,7 +762,7 @@ void frmMain::ShowQuestionAtLine(int line)
     Label3->hide();
     Label4->hide();
     RemoveWordButtons();
-    if (m.Settings.OperationMode != Operation::WordButtons)
+    if (const auto rules = Rules(); rules && !rules->wordButtons)
         ShowModeControls();
     ShowRecord();
 }

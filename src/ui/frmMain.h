@@ -201,6 +201,8 @@ private:
     // Typing to pick word buttons; true when the key was used.
     bool WordKey(const QKeyEvent& key);
     void ApplyFonts();
+    // The row of the operation mode in force.
+    std::optional<ModeRules> Rules() const;
     // Shows the buttons that the operation mode uses.
     void ShowModeControls();
     // True for a change of english.ini that worked; otherwise LabelCHK says so.
