@@ -197,10 +197,10 @@ public:
 // The first word button showing word, unused ones first; null when none does.
 inline QPushButton* WordButton(frmMain& w, const QString& word, bool unusedOnly = false)
 {
-    for (size_t i = 1; i < w.Words.size(); ++i) {
+    for (size_t i = 1; i < w.WordButtons().size(); ++i) {
         const int index = static_cast<int>(i);
         if (w.WordOf(index) == word && !(unusedOnly && w.WordUsed(index)))
-            return w.Words[i];
+            return w.WordButtons()[i];
     }
     return nullptr;
 }
@@ -238,7 +238,7 @@ inline QStringList WordsOnWindow(frmMain& w)
 {
     QStringList words;
     for (auto* b : w.centralWidget()->findChildren<QPushButton*>()) {
-        if (b->objectName().startsWith("Words_") && b != w.Words[0])
+        if (b->objectName().startsWith("Words_") && b != w.WordButtons()[0])
             words << b->property("word").toString();
     }
     words.sort();

@@ -125,7 +125,7 @@ private slots:
         keys.addKeyClick('i');
         Press(keys, w);
         QStringList shown;
-        for (int i = 1; i < int(w.Words.size()); ++i) {
+        for (int i = 1; i < int(w.WordButtons().size()); ++i) {
             if (w.IsCandidate(i))
                 shown << w.WordOf(i);
         }
@@ -142,7 +142,7 @@ private slots:
         QTest::keyClicks(w.Anser, "sr");
         QCOMPARE(w.Anser->toPlainText(), QString("sr"));
         QCOMPARE(WordsOnWindow(w).size(), 5);
-        for (int i = 1; i < int(w.Words.size()); ++i)
+        for (int i = 1; i < int(w.WordButtons().size()); ++i)
             QVERIFY(!w.WordUsed(i));
     }
 
@@ -229,8 +229,8 @@ private slots:
     void focusIsUsefulAndVisible()
     {
         frmMain& w = open({"Go now.\t一"});
-        QCOMPARE(QApplication::focusWidget(), w.Words[1]);
-        const QImage shot = w.Words[1]->grab().toImage();
+        QCOMPARE(QApplication::focusWidget(), w.WordButtons()[1]);
+        const QImage shot = w.WordButtons()[1]->grab().toImage();
         int dark = 0;
         for (int x = 0; x < shot.width(); ++x)
             dark += shot.pixel(x, 1) == FocusFrameColour;
@@ -261,12 +261,12 @@ private slots:
     {
         QFETCH(int, words);
         frmMain& w = open({LongSentence(words)});
-        QCOMPARE(int(w.Words.size()) - 1, words);
+        QCOMPARE(int(w.WordButtons().size()) - 1, words);
         const QRect client = w.centralWidget()->rect();
         const int buttonsTop = w.BNext->y();
         QList<QRect> placed;
         for (int i = 1; i <= words; ++i) {
-            QPushButton* b = w.Words[i];
+            QPushButton* b = w.WordButtons()[i];
             QVERIFY(b->isVisible());
             const QRect r(b->mapTo(w.centralWidget(), QPoint(0, 0)), b->size());
             QVERIFY2(client.contains(r) && r.bottom() < buttonsTop,

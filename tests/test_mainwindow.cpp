@@ -166,7 +166,7 @@ private slots:
                  QString("ﾌｧｲﾙ･ｵﾌﾟｼｮﾝでｵﾌﾟｼｮﾝを設定後、更新をしてください。"));
         QCOMPARE(p.m().Ini.Count(), -1);
         QCOMPARE(p.m().QuestionLineCount, 0);
-        QVERIFY(!w.Words[0]->isVisibleTo(&w));
+        QVERIFY(!w.WordButtons()[0]->isVisibleTo(&w));
         QVERIFY(!QFile::exists(p.ini()));
     }
 

@@ -152,8 +152,8 @@ class TestRandomUse : public QObject
         case 3:
         case 4:
         case 5: {
-            if (w.Words.size() > 1)
-                click(w.Words[1 + r.bounded(int(w.Words.size() - 1))]);
+            if (w.WordButtons().size() > 1)
+                click(w.WordButtons()[1 + r.bounded(int(w.WordButtons().size() - 1))]);
             break;
         }
         case 6:
@@ -267,14 +267,14 @@ class TestRandomUse : public QObject
         int onWindow = 0;
         // A long sentence may put its buttons in a scrolling word area.
         for (auto* b : w.centralWidget()->findChildren<QPushButton*>()) {
-            if (b->objectName().startsWith("Words_") && b != w.Words[0])
+            if (b->objectName().startsWith("Words_") && b != w.WordButtons()[0])
                 ++onWindow;
         }
         if (m.WordButtonCount == 0)
             QCOMPARE(onWindow, 0);
         else
             QCOMPARE(onWindow, m.WordButtonCount - 1);
-        QVERIFY(!w.Words[0]->isVisible());
+        QVERIFY(!w.WordButtons()[0]->isVisible());
         // Within the table or one past it; a missing file keeps the table before it.
         const int records = std::max({m.QuestionLineCount, int(m.QuestionTable.size()) - 1, 0});
         QVERIFY2(

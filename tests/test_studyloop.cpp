@@ -149,11 +149,13 @@ private slots:
     {
         frmMain& w = open({"a b c d e f g h i\tJ"});
         QCOMPARE(p->m().WordButtonCount, 10);
-        QCOMPARE(w.Words[9]->pos(), QPoint(TwipsToPixels(2640), TwipsToPixels(2740)));
-        QCOMPARE(w.Words[8]->pos(), QPoint(TwipsToPixels(440), TwipsToPixels(5540)));
-        QCOMPARE(w.Words[1]->size(), w.Words[0]->size());
-        QVERIFY(w.Words[1]->font().bold());
-        QVERIFY(!w.Words[0]->isVisible());
+        QCOMPARE(w.WordButtons()[9]->mapTo(w.centralWidget(), QPoint()),
+                 QPoint(TwipsToPixels(2640), TwipsToPixels(2740)));
+        QCOMPARE(w.WordButtons()[8]->mapTo(w.centralWidget(), QPoint()),
+                 QPoint(TwipsToPixels(440), TwipsToPixels(5540)));
+        QCOMPARE(w.WordButtons()[1]->size(), w.WordButtons()[0]->size());
+        QVERIFY(w.WordButtons()[1]->font().bold());
+        QVERIFY(!w.WordButtons()[0]->isVisible());
     }
 
     void ampersandIsShownLiterally()
@@ -330,8 +332,8 @@ private slots:
             for (int i = 0; i < 12; ++i) {
                 Click(i % 6 < 3 ? w.BNext : w.BBack);
                 // Past the last question no buttons are left to click.
-                if (w.Words.size() > 1)
-                    Click(w.Words[1]);
+                if (w.WordButtons().size() > 1)
+                    Click(w.WordButtons()[1]);
                 w.grab();
                 if (i % 4 == 0) {
                     Click(w.BClear);
@@ -342,7 +344,9 @@ private slots:
         // Every face, in every state it can be in, is drawn once.
         study();
         // Widgets beside the word buttons of the question on display.
-        auto others = [&] { return w.findChildren<QWidget*>().size() - qsizetype(w.Words.size()); };
+        auto others = [&] {
+            return w.findChildren<QWidget*>().size() - qsizetype(w.WordButtons().size());
+        };
         const qsizetype widgets = others();
         const size_t palettes = recorder->palettes.size();
         QVERIFY(palettes > 0);

@@ -34,7 +34,7 @@ void frmMain::Load(StartupFiles* files)
     // The client area below the menu bar is 9525 x 7290 twips, the status bar in its
     // bottom 390; the window manager's frame lies outside it.
     setFixedSize(TwipsToPixels(9525), menuBar()->sizeHint().height() + TwipsToPixels(7290));
-    Words[0]->hide();
+    WordButtons()[0]->hide();
 
     if (files) {
         m.Ini.AdoptRead(std::move(files->ini));

@@ -8,6 +8,7 @@
 #include "ui/Speaker.h"
 #include "ui/StudyStatus.h"
 #include "ui/Twips.h"
+#include "ui/WordButtonPanel.h"
 
 #include <QApplication>
 #include <QFont>
@@ -238,8 +239,8 @@ std::optional<ModeRules> frmMain::Rules() const
 void frmMain::FocusForNextKey()
 {
     const auto rules = Rules();
-    if (rules && rules->wordButtons && Words.size() > 1)
-        Words[1]->setFocus();
+    if (QPushButton* first = wordPanel->First(); rules && rules->wordButtons && first)
+        first->setFocus();
     else if (WaitingForStart())
         BStart->setFocus();
     else
@@ -303,7 +304,6 @@ void frmMain::BuildControls()
         return p;
     }());
     words0->raise();
-    Words.assign(1, words0);
 
     label(Label3, "Label3", QStringLiteral("あなたの回答"), TwipsRect(960, 2880, 8295, 495), 15.75,
           Qt::AlignHCenter | Qt::AlignTop, window);
@@ -365,8 +365,15 @@ void frmMain::BuildControls()
     sbStatusBar->addWidget(statusText, 1);
     setStatusBar(sbStatusBar);
 
+    // The word buttons of a question, over the word area.
+    wordPanel = new WordButtonPanel(
+        words0, [this](std::function<void()> command) { Handle(std::move(command)); }, client);
+    connect(wordPanel, &WordButtonPanel::Clicked, this,
+            [this](int index) { Handle([this, index] { Words_Click(index); }); });
+    connect(wordPanel, &WordButtonPanel::Picked, this, [this](int index) { Words_Click(index); });
+
     // Focus order of the window.
-    QWidget* order[] = {Anser,  BClear,  BCheck, BNext, BExit, Words[0],
+    QWidget* order[] = {Anser,  BClear,  BCheck, BNext, BExit, words0,
                         BStart, BGiveup, BBack,  Text1, Text2};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "answer/WordPick.h"
 #include "quiz/Module1.h"
 #include "store/IniFile.h"
 #include "ui/Options.h"
@@ -16,6 +15,7 @@ class Options;
 class QAction;
 class Speaker;
 class StudyStatus;
+class WordButtonPanel;
 class QKeyEvent;
 class QScrollArea;
 class QLabel;
@@ -97,6 +97,8 @@ public:
     void mnuFileExit_Click();
     void FileSetting_Click();
 
+    // The word buttons; element 0 is the hidden template.
+    const std::vector<QPushButton*>& WordButtons() const;
     // Word button i (from 1): the word it adds to the answer, and whether it is
     // in the answer already.
     QString WordOf(int index) const;
@@ -127,23 +129,22 @@ public:
     void Handle(std::function<void()> command);
 
     // Controls.
-    QLabel* Quest = nullptr;         // the question: Japanese, or English in English→Japanese
-    QLabel* Label1 = nullptr;        // caption 問題：
-    QTextEdit* Anser = nullptr;      // the answer being built, or the revealed English
-    QLabel* Label2 = nullptr;        // caption 答え：
-    QLabel* LabelCHK = nullptr;      // the comment line: verdict messages and refusals
-    QLabel* Label3 = nullptr;        // あなたの回答, shown after a give-up
-    QLabel* Label4 = nullptr;        // the answer as it stood at the give-up
-    std::vector<QPushButton*> Words; // word buttons; element 0 is the hidden template
-    QPushButton* BStart = nullptr;   // 開始
-    QPushButton* BCheck = nullptr;   // チェック: reveal the English (Japanese→English)
-    QPushButton* BNext = nullptr;    // 次
-    QPushButton* BBack = nullptr;    // 前
-    QPushButton* BClear = nullptr;   // クリア: every word button back to unused
-    QPushButton* BGiveup = nullptr;  // Give up: show the right answer
-    QLineEdit* Text1 = nullptr;      // number of the question on display
-    QLineEdit* Text2 = nullptr;      // how many questions to ask (the limit)
-    QPushButton* BExit = nullptr;    // 終了: save the history and end
+    QLabel* Quest = nullptr;        // the question: Japanese, or English in English→Japanese
+    QLabel* Label1 = nullptr;       // caption 問題：
+    QTextEdit* Anser = nullptr;     // the answer being built, or the revealed English
+    QLabel* Label2 = nullptr;       // caption 答え：
+    QLabel* LabelCHK = nullptr;     // the comment line: verdict messages and refusals
+    QLabel* Label3 = nullptr;       // あなたの回答, shown after a give-up
+    QLabel* Label4 = nullptr;       // the answer as it stood at the give-up
+    QPushButton* BStart = nullptr;  // 開始
+    QPushButton* BCheck = nullptr;  // チェック: reveal the English (Japanese→English)
+    QPushButton* BNext = nullptr;   // 次
+    QPushButton* BBack = nullptr;   // 前
+    QPushButton* BClear = nullptr;  // クリア: every word button back to unused
+    QPushButton* BGiveup = nullptr; // Give up: show the right answer
+    QLineEdit* Text1 = nullptr;     // number of the question on display
+    QLineEdit* Text2 = nullptr;     // how many questions to ask (the limit)
+    QPushButton* BExit = nullptr;   // 終了: save the history and end
     QStatusBar* sbStatusBar = nullptr;
     QMenu* mnuFile = nullptr;       // ﾌｧｲﾙ(F)
     QAction* mnuFileOpen = nullptr; // 開く: choose a question file
@@ -195,9 +196,6 @@ private:
     bool WaitingForStart() const;
     // Puts the keyboard focus where the next key is needed.
     void FocusForNextKey();
-    void PlaceLongSentence();
-    void ShowCandidates(const std::vector<int>& candidates);
-    void PickKey(const WordPicker::Result& result);
     // Typing to pick word buttons; true when the key was used.
     bool WordKey(const QKeyEvent& key);
     void ApplyFonts();
@@ -234,14 +232,12 @@ private:
     bool busy = false;
     bool exiting = false;  // the exit command is closing the window
     bool answered = false; // the question on display was judged, revealed or given up
-    WordPicker picker;
+    WordButtonPanel* wordPanel = nullptr;
     Speaker* speaker = nullptr;
     QPointer<StudyStatus> statusWindow;
     // Brings the progress window up to the state: everything, or one record.
     void RefreshStatus(int recordIndex = 0);
     bool voiceRestored = false;
-    std::vector<int> chosenOrder;   // word buttons in the order they went into the answer
-    QPointer<QScrollArea> wordArea; // only for a sentence too long for the word area
     std::optional<PreparedQuestions> pendingQuestions; // read at start-up, taken by ApplySettings
     std::vector<std::function<void()>> deferred;
 };
