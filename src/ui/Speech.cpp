@@ -1,6 +1,6 @@
 // 読み上げ: the English of the question read aloud, on request and, when the
 // learner wants it, after each verdict. The choices live in the settings store.
-#include "ui/Speaker.h"
+#include "ui/SpeechController.h"
 #include "ui/Twips.h"
 #include "ui/frmMain.h"
 
@@ -12,28 +12,9 @@
 #include <QStatusBar>
 #include <QTextEdit>
 
-namespace {
-
-const QString AfterKey = QStringLiteral("Speech/AfterVerdict");
-const QString VoiceKey = QStringLiteral("Speech/Voice");
-const QString RateKey = QStringLiteral("Speech/Rate");
-
-struct RateChoice
-{
-    const char16_t* caption;
-    double rate;
-};
-constexpr RateChoice Rates[] = {{u"ゆっくり", -0.4}, {u"少しゆっくり", -0.2}, {u"ふつう", 0.0}};
-
-} // namespace
-
 void frmMain::SetSpeaker(Speaker* replacement)
 {
-    if (speaker && speaker->parent() == this && speaker != replacement)
-        delete speaker;
-    speaker = replacement;
-    connect(speaker, &Speaker::Changed, this, [this] { CheckSpeech(); });
-    speaker->SetRate(store.value(RateKey, Rates[1].rate).toDouble());
+    speech->SetSpeaker(replacement);
 }
 
 void frmMain::BuildSpeechMenu()
@@ -48,11 +29,9 @@ void frmMain::BuildSpeechMenu()
     mnuStudySpeakAfter = mnuStudy->addAction(QStringLiteral("正解後に読み上げる"));
     mnuStudySpeakAfter->setObjectName(QStringLiteral("mnuStudySpeakAfter"));
     mnuStudySpeakAfter->setCheckable(true);
-    mnuStudySpeakAfter->setChecked(store.value(AfterKey, false).toBool());
-    connect(mnuStudySpeakAfter, &QAction::toggled, this, [this](bool on) {
-        store.setValue(AfterKey, on);
-        store.sync();
-    });
+    mnuStudySpeakAfter->setChecked(speech->AfterVerdict());
+    connect(mnuStudySpeakAfter, &QAction::toggled, speech,
+            [this](bool on) { speech->SetAfterVerdict(on); });
 
     // The voices are listed when the menu opens: the engine starts then, not
     // at start-up.
@@ -61,17 +40,13 @@ void frmMain::BuildSpeechMenu()
     connect(mnuStudyVoice, &QMenu::aboutToShow, this, [this] {
         mnuStudyVoice->clear();
         auto* group = new QActionGroup(mnuStudyVoice);
-        const QStringList voices = speaker->Voices();
+        const QStringList voices = speech->Voices();
         for (int i = 0; i < voices.size(); ++i) {
             QAction* a = mnuStudyVoice->addAction(voices[i]);
             a->setCheckable(true);
-            a->setChecked(i == speaker->Voice());
+            a->setChecked(i == speech->Voice());
             group->addAction(a);
-            connect(a, &QAction::triggered, this, [this, i, name = voices[i]] {
-                speaker->SetVoice(i);
-                store.setValue(VoiceKey, name);
-                store.sync();
-            });
+            connect(a, &QAction::triggered, this, [this, i] { speech->ChooseVoice(i); });
         }
         if (voices.isEmpty())
             mnuStudyVoice->addAction(Messages::NoEnglishVoice)->setEnabled(false);
@@ -80,17 +55,14 @@ void frmMain::BuildSpeechMenu()
     mnuStudyRate = mnuStudy->addMenu(QStringLiteral("速さ"));
     mnuStudyRate->setObjectName(QStringLiteral("mnuStudyRate"));
     auto* rates = new QActionGroup(mnuStudyRate);
-    const double stored = store.value(RateKey, Rates[1].rate).toDouble();
-    for (const RateChoice& choice : Rates) {
-        QAction* a = mnuStudyRate->addAction(QString::fromUtf16(choice.caption));
+    const double stored = speech->Rate();
+    for (const SpeechController::RateChoice& choice : SpeechController::Rates()) {
+        QAction* a = mnuStudyRate->addAction(choice.caption);
         a->setCheckable(true);
         a->setChecked(qFuzzyCompare(1 + choice.rate, 1 + stored));
         rates->addAction(a);
-        connect(a, &QAction::triggered, this, [this, rate = choice.rate] {
-            speaker->SetRate(rate);
-            store.setValue(RateKey, rate);
-            store.sync();
-        });
+        connect(a, &QAction::triggered, this,
+                [this, rate = choice.rate] { speech->ChooseRate(rate); });
     }
     connect(mnuStudy, &QMenu::aboutToShow, this, [this] { CheckSpeech(); });
 
@@ -110,14 +82,7 @@ void frmMain::BuildSpeechMenu()
 
 bool frmMain::CheckSpeech()
 {
-    const bool available = speaker->Available();
-    if (available && !voiceRestored) {
-        // The voice chosen in an earlier run, once the engine has listed its own.
-        voiceRestored = true;
-        const int stored = speaker->Voices().indexOf(store.value(VoiceKey).toString());
-        if (stored >= 0)
-            speaker->SetVoice(stored);
-    }
+    const bool available = speech->Available();
     if (mnuStudySpeak->isEnabled() == available)
         return available;
     mnuStudySpeak->setEnabled(available);
@@ -134,13 +99,13 @@ void frmMain::Speak_Click()
 {
     if (!CheckSpeech())
         return;
-    if (speaker->Speaking()) {
-        speaker->Stop();
+    if (speech->Speaking()) {
+        speech->Stop();
         return;
     }
     if (!m.HoldsRecord(m.CurrentIndex) || Quest->text().isEmpty())
         return;
-    speaker->Say(EnglishPart(m.Current().Text));
+    speech->Say(EnglishPart(m.Current().Text));
 }
 
 void frmMain::SpeakAfterVerdict()
@@ -148,5 +113,5 @@ void frmMain::SpeakAfterVerdict()
     if (!mnuStudySpeakAfter->isChecked() || !m.HoldsRecord(m.CurrentIndex))
         return;
     if (CheckSpeech())
-        speaker->Say(EnglishPart(m.Current().Text));
+        speech->Say(EnglishPart(m.Current().Text));
 }

@@ -5,7 +5,7 @@
 #include "quiz/Selection.h"
 #include "ui/FocusStyle.h"
 #include "ui/Options.h"
-#include "ui/Speaker.h"
+#include "ui/SpeechController.h"
 #include "ui/StudyStatus.h"
 #include "ui/Twips.h"
 #include "ui/WordButtonPanel.h"
@@ -94,11 +94,12 @@ frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSea
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillmere"));
     setWindowIcon(MakeIcon());
+    speech = new SpeechController(store, this);
     BuildMenu();
     BuildControls();
     BuildStudyMenu();
     BuildSpeechMenu();
-    SetSpeaker(new QtSpeaker(this));
+    connect(speech, &SpeechController::Changed, this, [this] { CheckSpeech(); });
     qApp->installEventFilter(this);
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this,
@@ -495,7 +496,7 @@ void frmMain::ShowCurrentQuestion()
         return;
     }
     answered = false;
-    speaker->Stop();
+    speech->Stop();
     const QuestionRecord& r = m.Current();
     if (!HasTab(r.Text))
         return;
@@ -522,7 +523,7 @@ void frmMain::ShowRecord()
 {
     const QuestionRecord& r = m.Current();
     answered = false;
-    speaker->Stop();
+    speech->Stop();
     const auto rules = Rules();
     Quest->setText(rules && rules->shown == QuestionSide::English ? EnglishPart(r.Text)
                                                                   : JapanesePart(r.Text));

@@ -14,6 +14,7 @@ class DialogSeam;
 class Options;
 class QAction;
 class Speaker;
+class SpeechController;
 class StudyStatus;
 class WordButtonPanel;
 class QKeyEvent;
@@ -233,11 +234,10 @@ private:
     bool exiting = false;  // the exit command is closing the window
     bool answered = false; // the question on display was judged, revealed or given up
     WordButtonPanel* wordPanel = nullptr;
-    Speaker* speaker = nullptr;
+    SpeechController* speech = nullptr;
     QPointer<StudyStatus> statusWindow;
     // Brings the progress window up to the state: everything, or one record.
     void RefreshStatus(int recordIndex = 0);
-    bool voiceRestored = false;
     std::optional<PreparedQuestions> pendingQuestions; // read at start-up, taken by ApplySettings
     std::vector<std::function<void()>> deferred;
 };
