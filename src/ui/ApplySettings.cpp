@@ -1,5 +1,6 @@
 // Start-up and the application of settings: the load step of the main window,
 // ApplySettings, ApplyOptions and the File menu's open and options commands.
+#include "quiz/StudySession.h"
 #include "ui/DialogSeam.h"
 #include "ui/Options.h"
 #include "ui/Twips.h"
@@ -85,9 +86,9 @@ LoadOutcome frmMain::ApplySettings()
     if (!m.Ini.Missing() && NamesAFile(s.QuestionFile)) {
         // The file start-up read already, when it is the one the settings name.
         if (pendingQuestions && pendingQuestions->path == s.QuestionFile)
-            outcome = TakeQuestionFile(m, std::move(*pendingQuestions));
+            outcome = session->Take(std::move(*pendingQuestions));
         else
-            outcome = LoadQuestionFile(m, s.QuestionFile);
+            outcome = session->Take(PrepareQuestionFile(m.Ini, s.DisplayMode, s.QuestionFile));
         pendingQuestions.reset();
         if (IsRefusal(outcome)) {
             // Refused: the table loaded before stays with the name its history
@@ -105,7 +106,6 @@ LoadOutcome frmMain::ApplySettings()
             return outcome;
         }
         {
-            RefreshStatus();
             LabelCHK->setText(Messages::Loaded);
             m.CurrentIndex = 1;
             m.CurrentNumber = 1;
@@ -212,17 +212,7 @@ void frmMain::DropQuestions()
 {
     // Without a table the old counters must never be saved under the new
     // name, and there is nothing to move over.
-    for (QuestionRecord& r : m.QuestionTable)
-        r.Text = {};
-    m.QuestionTable.clear();
-    m.QuestionLines = TextLines();
-    m.QuestionLineCount = -1;
-    m.HistoryMovedFrom.clear();
-    m.Unsaved = false;
-    m.EligibleCount = 0;
-    m.CurrentIndex = 1;
-    m.CurrentNumber = 1;
-    RefreshStatus();
+    session->Drop();
 }
 
 QString Messages::RefusalMessage(LoadOutcome outcome)

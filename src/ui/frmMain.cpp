@@ -3,6 +3,7 @@
 #include "answer/Judge.h"
 #include "answer/Shuffle.h"
 #include "quiz/Selection.h"
+#include "quiz/StudySession.h"
 #include "ui/FocusStyle.h"
 #include "ui/Options.h"
 #include "ui/SpeechController.h"
@@ -95,6 +96,12 @@ frmMain::frmMain(Module1& state, QSettings& settingsStore, DialogSeam& dialogSea
     setWindowTitle(QStringLiteral("Quillmere"));
     setWindowIcon(MakeIcon());
     speech = new SpeechController(store, this);
+    // The progress window follows the session: a verdict redraws its record,
+    // a load, mix or clear everything.
+    session = new StudySession(m, this);
+    connect(session, &StudySession::recordChanged, this,
+            [this](int index) { RefreshStatus(index); });
+    connect(session, &StudySession::tableReset, this, [this] { RefreshStatus(); });
     BuildMenu();
     BuildControls();
     BuildStudyMenu();
@@ -234,7 +241,7 @@ void frmMain::ReturnKey()
 
 std::optional<ModeRules> frmMain::Rules() const
 {
-    return RulesFor(m.Settings.OperationMode);
+    return session->Rules();
 }
 
 void frmMain::FocusForNextKey()
@@ -480,7 +487,7 @@ QString MoveMessage(MoveResult result)
 
 void frmMain::ShowCurrentQuestion()
 {
-    const MoveResult result = StartMove(m);
+    const MoveResult result = session->Start();
     if (result == MoveResult::NoFile || result == MoveResult::NothingEligible) {
         LabelCHK->setText(MoveMessage(result));
         return;
@@ -539,7 +546,7 @@ void frmMain::ShowRecord()
 
 void frmMain::BNext_Click()
 {
-    const MoveResult result = NextMove(m, ParseInt16(Text2->text()));
+    const MoveResult result = session->Next(ParseInt16(Text2->text()));
     if (result == MoveResult::NoFile) {
         LabelCHK->setText(MoveMessage(result));
         return;
@@ -557,7 +564,7 @@ void frmMain::BNext_Click()
 
 void frmMain::BBack_Click()
 {
-    const MoveResult result = BackMove(m);
+    const MoveResult result = session->Back();
     if (result == MoveResult::NoFile) {
         LabelCHK->setText(MoveMessage(result));
         return;
@@ -605,7 +612,9 @@ void frmMain::JudgeAnswer()
     if (step == CheckStep::Judge) {
         ShuffleStrings(m.CorrectMessageCount, m.CorrectMessages);
         ShuffleStrings(m.WrongMessageCount, m.WrongMessages);
-        const bool correct = IsCorrectAnswer(AnswerText(), m.Current().Text);
+        // Counted by the session when a record is on display.
+        const auto judged = session->Judge(AnswerText());
+        const bool correct = judged ? *judged : IsCorrectAnswer(AnswerText(), m.Current().Text);
         const int show = correct ? s.ShowCorrectMessage : s.ShowWrongMessage;
         const int count = correct ? m.CorrectMessageCount : m.WrongMessageCount;
         const QStringList& messages = correct ? m.CorrectMessages : m.WrongMessages;
@@ -613,11 +622,6 @@ void frmMain::JudgeAnswer()
             LabelCHK->clear();
         else if (count > 0 && messages.size() > 1)
             LabelCHK->setText(messages[1]);
-        if (QuestionRecord* r = m.CurrentRecord()) {
-            RaiseCounter(correct ? r->CorrectCount : r->WrongCount);
-            m.Unsaved = true;
-            RefreshStatus(m.CurrentIndex);
-        }
         answered = true;
         if (correct)
             SpeakAfterVerdict();
@@ -661,11 +665,8 @@ void frmMain::Mazeru_Click()
     // The counters are saved before the order changes. Mixing loses nothing, so
     // a failed save does not stop it; the user is told afterwards.
     const bool saved = SaveHistoryOrSay();
-    ShuffleQuestions(m.QuestionLineCount, m.QuestionTable);
-    RefreshStatus();
+    session->Mix();
     LabelCHK->setText(Messages::Shuffled);
-    m.CurrentIndex = 1;
-    m.CurrentNumber = 1;
     Text1->setText(QStringLiteral("1"));
     RemoveWordButtons();
     Quest->clear();
@@ -690,7 +691,7 @@ bool frmMain::SaveHistoryOrSay()
         return true;
     if (!SayIfFailed(m.Ini.SaveHistory(m.LoadedQuestionFile, m.QuestionTable, m.QuestionLineCount)))
         return false;
-    m.Unsaved = false;
+    session->Saved();
     return true;
 }
 
@@ -714,8 +715,9 @@ bool frmMain::ClearHistoryOrSay(const QString& questionFile)
                                         loaded ? m.QuestionLineCount : 0)))
         return false;
     if (loaded)
-        m.Unsaved = false;
-    RefreshStatus();
+        session->Cleared();
+    else
+        RefreshStatus();
     return true;
 }
 
@@ -750,15 +752,7 @@ void frmMain::StudyStatus_Click()
 
 void frmMain::ShowQuestionAtLine(int line)
 {
-    int index = 0;
-    for (int i = 1; i <= m.QuestionLineCount && i < static_cast<int>(m.QuestionTable.size()); ++i) {
-        if (m.QuestionTable[static_cast<size_t>(i)].LineNo == line) {
-            index = i;
-            break;
-        }
-    }
-    if (index == 0 ||
-        !IsEligible(m.QuestionTable[static_cast<size_t>(index)], m.Settings.DisplayMode)) {
+    if (!session->GoToLine(line)) {
         if (statusWindow)
             statusWindow->SetMessage(
                 QStringLiteral("%1行目は今の表示方法では出題されません。").arg(line));
@@ -766,7 +760,6 @@ void frmMain::ShowQuestionAtLine(int line)
     }
     if (statusWindow)
         statusWindow->SetMessage(QString());
-    m.CurrentIndex = index;
     Label3->hide();
     Label4->hide();
     RemoveWordButtons();

@@ -15,6 +15,7 @@ class Options;
 class QAction;
 class Speaker;
 class SpeechController;
+class StudySession;
 class StudyStatus;
 class WordButtonPanel;
 class QKeyEvent;
@@ -120,6 +121,7 @@ public:
     void SetSpeaker(Speaker* replacement);
 
     Module1& State() { return m; }
+    StudySession& Session() { return *session; }
     DialogSeam& Dialogs() { return dialogs; }
     Options* OptionsWindow() const;
     QString StatusText() const;
@@ -235,6 +237,7 @@ private:
     bool answered = false; // the question on display was judged, revealed or given up
     WordButtonPanel* wordPanel = nullptr;
     SpeechController* speech = nullptr;
+    StudySession* session = nullptr;
     QPointer<StudyStatus> statusWindow;
     // Brings the progress window up to the state: everything, or one record.
     void RefreshStatus(int recordIndex = 0);
