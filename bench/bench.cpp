@@ -115,7 +115,8 @@ QByteArray IniFor(const QString& questionFile, const QStringList& lines)
         QuestionList t;
         const TextLines o = TextLines::FromList(QuestionLines(1000));
         BuildQuestionRecords(o, 1000, t);
-        ini << BuildHistorySection(QStringLiteral("/other/file%1.txt").arg(other), t, 1000)
+        ini << LinesWithSection(TextLines(), 0, QStringLiteral("/other/file%1.txt").arg(other), t,
+                                1000)
                    .ToList()
                    .mid(1);
     }
@@ -124,7 +125,7 @@ QByteArray IniFor(const QString& questionFile, const QStringList& lines)
     BuildQuestionRecords(text, int(lines.size()), t);
     for (size_t i = 1; i < t.size(); ++i)
         t[i].CorrectCount = int(i % 3);
-    ini << BuildHistorySection(questionFile, t, int(lines.size())).ToList().mid(1);
+    ini << LinesWithSection(TextLines(), 0, questionFile, t, int(lines.size())).ToList().mid(1);
     QByteArray out;
     for (const QString& l : ini)
         out += l.toUtf8() + "\r\n";

@@ -90,7 +90,9 @@ private slots:
         QCOMPARE(sorted, (QStringList{"a", "b", "c"}));
         QStringList empty{""};
         ShuffleStrings(-1, empty);
+        QCOMPARE(empty, QStringList{""});
         ShuffleStrings(5, empty); // a count beyond the list never reaches past it
+        QCOMPARE(empty, QStringList{""});
     }
 
     void words_data()

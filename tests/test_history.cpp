@@ -54,27 +54,6 @@ class TestHistory : public QObject
     Q_OBJECT
 
 private slots:
-    void nthField_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("marker") << "3: 1 1 5 0 2 0" << 1 << "3:";
-        QTest::newRow("second keeps blank") << "3: 1 1 5 0 2 0" << 2 << " 1";
-        QTest::newRow("last") << "3: 1 1 5 0 2 7" << 7 << " 7";
-        QTest::newRow("past the end") << "3: 1 1" << 5 << "";
-        QTest::newRow("double blank") << "3:  1" << 2 << " 1";
-        QTest::newRow("double blank, later") << "3: 1  2 3" << 3 << " 2";
-        QTest::newRow("blanks at the end") << "3: 1  " << 3 << "";
-    }
-    void nthField()
-    {
-        QFETCH(QString, line);
-        QFETCH(int, n);
-        QFETCH(QString, field);
-        QCOMPARE(NthField(line, n), field);
-    }
-
     // A section is a file's only when the whole path after "0: " is the same,
     // character for character: Q.txt and q.txt, かな and カナ are two files.
     void sectionMatch_data()

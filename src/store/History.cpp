@@ -162,19 +162,6 @@ SectionBounds FindSection(const TextLines& lines, int count, const QString& ques
     return {};
 }
 
-QString NthField(const QString& line, int n)
-{
-    QString result;
-    ForEachField(line, [&](int k, QStringView field) {
-        if (k < n)
-            return true;
-        if (k == n)
-            result = field.toString();
-        return false;
-    });
-    return result;
-}
-
 namespace {
 
 // Whether the section's fingerprint (question count and total length) is that
@@ -336,14 +323,6 @@ qsizetype SectionCharacters(const QString& questionFile, int count)
 }
 
 } // namespace
-
-TextLines BuildHistorySection(const QString& questionFile, const QuestionList& table, int count)
-{
-    TextLinesWriter out;
-    out.Reserve(SectionCharacters(questionFile, count), count + 5);
-    AppendSection(out, questionFile, table, count);
-    return out.Take();
-}
 
 TextLines LinesWithSection(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
                            const QuestionList& table, int count)

@@ -25,10 +25,6 @@ bool IsSectionStart(const TextLines& lines, int count, int i);
 // character; a path that is only the beginning of another never matches.
 SectionBounds FindSection(const TextLines& lines, int count, const QString& questionFile);
 
-// The n-th blank-separated field of a line, n from 1; every field after the first
-// keeps the blank before it. Empty when the line has fewer fields.
-QString NthField(const QString& line, int n);
-
 // Restores Reserved, CorrectCount and WrongCount of records 1..count from the
 // section of questionFile when its fingerprint matches; a record line that
 // cannot be read, or holds a counter out of range, restores nothing for that
@@ -39,9 +35,6 @@ QString NthField(const QString& line, int n);
 // was moved); movedFrom then receives that section's path.
 bool MergeHistory(const TextLines& iniLines, int iniLineCount, const QString& questionFile,
                   QuestionList& table, int count, QString* movedFrom = nullptr);
-
-// The lines of the section that SaveHistory writes, records in file order.
-TextLines BuildHistorySection(const QString& questionFile, const QuestionList& table, int count);
 
 // The lines of english.ini with the section of questionFile written in: replaced
 // in place, or appended. Every other line is carried over as it stands.

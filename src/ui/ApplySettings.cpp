@@ -37,9 +37,12 @@ void frmMain::Load(StartupFiles* files)
     setFixedSize(TwipsToPixels(9525), menuBar()->sizeHint().height() + TwipsToPixels(7290));
     WordButtons()[0]->hide();
 
+    // The question file start-up read already, taken by the same load as any
+    // later one.
+    std::optional<PreparedQuestions> prepared;
     if (files) {
         m.Ini.AdoptRead(std::move(files->ini));
-        pendingQuestions = std::move(files->questions);
+        prepared = std::move(files->questions);
     } else {
         m.Ini.Read();
     }
@@ -52,7 +55,7 @@ void frmMain::Load(StartupFiles* files)
         return;
     }
     m.Ini.TakeSettings(m.Settings);
-    const LoadOutcome outcome = ApplySettings();
+    const LoadOutcome outcome = ApplySettings(std::move(prepared));
     if (m.QuestionLineCount == -1)
         LabelCHK->setText(Messages::QuestionFileMissing);
     ShowFirstQuestion();
@@ -63,7 +66,7 @@ void frmMain::Load(StartupFiles* files)
     FocusForNextKey();
 }
 
-LoadOutcome frmMain::ApplySettings()
+LoadOutcome frmMain::ApplySettings(std::optional<PreparedQuestions> prepared)
 {
     AppSettings& s = m.Settings;
     ApplyFonts();
@@ -85,11 +88,10 @@ LoadOutcome frmMain::ApplySettings()
     LoadOutcome outcome = LoadOutcome::Loaded;
     if (!m.Ini.Missing() && NamesAFile(s.QuestionFile)) {
         // The file start-up read already, when it is the one the settings name.
-        if (pendingQuestions && pendingQuestions->path == s.QuestionFile)
-            outcome = session->Take(std::move(*pendingQuestions));
+        if (prepared && prepared->path == s.QuestionFile)
+            outcome = session->Take(std::move(*prepared));
         else
             outcome = session->Take(PrepareQuestionFile(m.Ini, s.DisplayMode, s.QuestionFile));
-        pendingQuestions.reset();
         if (IsRefusal(outcome)) {
             // Refused: the table loaded before stays with the name its history
             // is saved under; the caller puts the configured name back.
@@ -131,25 +133,22 @@ bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
     // The chosen file is read before anything is written: one refused for its
     // size is never named in the settings, which keep naming the file before.
     LoadOutcome refused = LoadOutcome::Loaded;
+    std::optional<PreparedQuestions> prepared;
     if (NamesAFile(chosen.QuestionFile) && (save || !m.Ini.Missing())) {
-        PreparedQuestions prepared =
-            PrepareQuestionFile(m.Ini, chosen.DisplayMode, chosen.QuestionFile);
-        if (IsRefusal(prepared.outcome)) {
-            refused = prepared.outcome;
+        prepared = PrepareQuestionFile(m.Ini, chosen.DisplayMode, chosen.QuestionFile);
+        if (IsRefusal(prepared->outcome)) {
+            refused = prepared->outcome;
             m.Settings.QuestionFile = before.QuestionFile;
-        } else {
-            pendingQuestions = std::move(prepared);
+            prepared.reset();
         }
     }
     if (save && !WriteSettingsOrSay()) {
         // Not saved, so not applied either: the settings stay those of the
         // loaded file.
         m.Settings = before;
-        pendingQuestions.reset();
         return false;
     }
-    ApplySettings();
-    pendingQuestions.reset();
+    ApplySettings(std::move(prepared));
     if (save) {
         Quest->clear();
         Anser->clear();

@@ -53,7 +53,6 @@ void QtSpeaker::Start()
             const QList<QVoice> voices = EnglishVoices(*candidate);
             if (!voices.isEmpty()) {
                 speech = candidate;
-                engine = name;
                 for (const QVoice& v : voices)
                     voiceNames << v.name();
                 speech->setVoice(voices.first());

@@ -53,16 +53,12 @@ public:
     void SetVoice(int index) override;
     void SetRate(double rate) override;
 
-    // The engine's name, once it is made.
-    QString Engine() const { return engine; }
-
 private:
     void Start();
 
     bool started = false;
     bool failed = false;
     QTextToSpeech* speech = nullptr;
-    QString engine;
     QStringList voiceNames;
     int voice = 0;
     double rate = 0;

@@ -58,8 +58,10 @@ public:
     // another thread while the window was built) and are taken from there.
     void Load(StartupFiles* files = nullptr);
 
-    // Shared procedures. ApplySettings says what became of the question file.
-    LoadOutcome ApplySettings();
+    // Shared procedures. ApplySettings says what became of the question file;
+    // prepared is that file when it was read already (at start-up, or checked
+    // by the options), and is taken when it is the one the settings name.
+    LoadOutcome ApplySettings(std::optional<PreparedQuestions> prepared = std::nullopt);
     // What ＯＫ (save false) and 更新 (save true) of the options dialog do with
     // the settings it hands over: save the loaded file's history, take the
     // settings, write them (更新), apply them and show the first question. False
@@ -241,7 +243,6 @@ private:
     QPointer<StudyStatus> statusWindow;
     // Brings the progress window up to the state: everything, or one record.
     void RefreshStatus(int recordIndex = 0);
-    std::optional<PreparedQuestions> pendingQuestions; // read at start-up, taken by ApplySettings
     std::vector<std::function<void()>> deferred;
 };
 
