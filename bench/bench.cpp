@@ -132,6 +132,31 @@ QByteArray IniFor(const QString& questionFile, const QStringList& lines)
     return out;
 }
 
+// The real window on a question file of n lines with a history, as the
+// program builds it, loaded and shown.
+struct WindowOn
+{
+    QSettings store;
+    QtDialogs dialogs;
+    Module1 m;
+    std::unique_ptr<frmMain> window;
+
+    WindowOn(const QTemporaryDir& dir, const QString& name, int n)
+        : store(dir.filePath(name + QStringLiteral(".store")), QSettings::IniFormat)
+    {
+        const QStringList lines = QuestionLines(n);
+        const QString path = dir.filePath(name + QStringLiteral(".txt"));
+        Write(path, Encode(lines, false));
+        const QString ini = dir.filePath(name + QStringLiteral(".ini"));
+        Write(ini, IniFor(path, lines));
+        m.Ini = IniFile(ini);
+        window = std::make_unique<frmMain>(m, store, dialogs);
+        window->Load();
+        window->show();
+        QCoreApplication::processEvents();
+    }
+};
+
 // english.ini: settings for questionFile, then sections sections of records
 // records each, of files of one name in folders of their own.
 QByteArray IniWithSections(const QString& questionFile, int sections, int records)
@@ -373,19 +398,9 @@ int main(int argc, char* argv[])
         {
             // Clicks on the real window with the largest file loaded: what a user
             // waits for after each press.
-            const QStringList lines = QuestionLines(32766);
-            const QString path = dir.filePath("clicks.txt");
-            Write(path, Encode(lines, false));
-            const QString ini = dir.filePath("clicks.ini");
-            Write(ini, IniFor(path, lines));
-            QSettings store(dir.filePath("store2.ini"), QSettings::IniFormat);
-            QtDialogs dialogs;
-            Module1 m;
-            m.Ini = IniFile(ini);
-            frmMain w(m, store, dialogs);
-            w.Load();
-            w.show();
-            QCoreApplication::processEvents();
+            WindowOn on(dir, QStringLiteral("clicks"), 32766);
+            frmMain& w = *on.window;
+            Module1& m = on.m;
             auto click = [&](const char* name, const std::function<void()>& f) {
                 const double ms = Time([&] {
                     f();
@@ -485,19 +500,8 @@ int main(int argc, char* argv[])
     if (!onlyStartup) {
         // Going back and forth in word-button mode, as PageDown and PageUp do,
         // must leave the memory where it was.
-        const QStringList lines = QuestionLines(1000);
-        const QString path = dir.filePath("moves.txt");
-        Write(path, Encode(lines, false));
-        const QString ini = dir.filePath("moves.ini");
-        Write(ini, IniFor(path, lines));
-        QSettings store(dir.filePath("store4.ini"), QSettings::IniFormat);
-        QtDialogs dialogs;
-        Module1 m;
-        m.Ini = IniFile(ini);
-        frmMain w(m, store, dialogs);
-        w.Load();
-        w.show();
-        QCoreApplication::processEvents();
+        WindowOn on(dir, QStringLiteral("moves"), 1000);
+        frmMain& w = *on.window;
         auto move = [&](int moves) {
             for (int i = 0; i < moves; ++i) {
                 if ((i / 100) % 2 == 0)

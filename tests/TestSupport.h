@@ -284,6 +284,18 @@ inline QStringList CountsInMemory(const Module1& m)
     return out;
 }
 
+// A history section of english.ini: records are the fields after "3: ".
+inline QStringList Section(const QString& path, const QStringList& records, int questions,
+                           int total)
+{
+    QStringList s{"History (", "0: " + path, "1: " + QString::number(questions),
+                  "2: " + QString::number(total)};
+    for (const QString& r : records)
+        s << "3: " + r;
+    s << ")History";
+    return s;
+}
+
 // A program directory, a settings store and a main window built on them, as the
 // program would have them. A new window on the same directory is a restart.
 struct Program

@@ -26,16 +26,6 @@ namespace {
 
 const QStringList Two{"I am fine.\t元気です。", "Good night.\tおやすみ。"};
 
-QStringList Section(const QString& path, const QStringList& records, int questions, int total)
-{
-    QStringList s{"History (", "0: " + path, "1: " + QString::number(questions),
-                  "2: " + QString::number(total)};
-    for (const QString& r : records)
-        s << "3: " + r;
-    s << ")History";
-    return s;
-}
-
 // What english.ini is on disk, by what can be told without reading it.
 QString Fingerprint(const QString& path)
 {

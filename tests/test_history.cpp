@@ -13,16 +13,6 @@
 
 namespace {
 
-QStringList Section(const QString& path, const QStringList& records, int questions, int total)
-{
-    QStringList s{"History (", "0: " + path, "1: " + QString::number(questions),
-                  "2: " + QString::number(total)};
-    for (const QString& r : records)
-        s << "3: " + r;
-    s << ")History";
-    return s;
-}
-
 // Three lines: two questions around an empty line; lengths 5 and 3.
 const QStringList ThreeLines{"ab\tcd", "", "x\ty"};
 
