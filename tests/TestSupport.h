@@ -229,7 +229,7 @@ inline void Answer(frmMain& w, bool right)
 inline void GoToLine(frmMain& w, int line)
 {
     for (int guard = 0; guard < 100 && w.State().Current().LineNo != line; ++guard)
-        QTest::mouseClick(w.BNext, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BNext, Qt::LeftButton);
 }
 
 // The words of the word buttons that are children of the window, sorted: a

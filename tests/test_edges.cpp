@@ -59,10 +59,10 @@ private slots:
         const QStringList bHistory = Section(b, {"1 1 16 0 4 0", "2 2 17 0 0 0"}, 2, 33);
         p.writeIni(SettingsFor(a) + aHistory + bHistory);
         frmMain& w = p.start();
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         Options* dialog = w.OptionsWindow();
         p.dialogs.files.push_back(b);
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.m().QuestionTable[1].CorrectCount, 4);
         p.dialogs.confirms.push_back(true);
         QTest::mouseClick(dialog->ButtonClearHistory, Qt::LeftButton);
@@ -95,22 +95,22 @@ private slots:
         }
         const QString before = Fingerprint(p.ini());
         frmMain& w = p.start();
-        QCOMPARE(w.Quest->text(), QString("イニシャルファイルが読み込めませんでした。"));
-        QCOMPARE(w.LabelCHK->text(), QString("english.iniを読めないため、保存しません。"));
+        QCOMPARE(w.Ui().Quest->text(), QString("イニシャルファイルが読み込めませんでした。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("english.iniを読めないため、保存しません。"));
 
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         w.OptionsWindow()->Text1->setText(q);
         QTest::mouseClick(w.OptionsWindow()->ButtonChange, Qt::LeftButton);
-        QCOMPARE(w.LabelCHK->text(), QString("english.iniを読めないため、保存しません。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("english.iniを読めないため、保存しません。"));
         QCOMPARE(Fingerprint(p.ini()), before);
         QTest::mouseClick(w.OptionsWindow()->ButtonOK, Qt::LeftButton);
         QCOMPARE(Fingerprint(p.ini()), before);
-        w.Mazeru->trigger();
+        w.Ui().Mazeru->trigger();
         p.dialogs.files.push_back(q);
-        w.mnuFileOpen->trigger();
-        QCOMPARE(w.LabelCHK->text(), QString("english.iniを読めないため、保存しません。"));
+        w.Ui().mnuFileOpen->trigger();
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("english.iniを読めないため、保存しません。"));
         w.close();
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(Fingerprint(p.ini()), before);
         QVERIFY(!QDir(p.path("backup")).exists() ||
                 QDir(p.path("backup")).entryList(QDir::Files).isEmpty());
@@ -132,7 +132,7 @@ private slots:
         frmMain& w = p.start();
         QCOMPARE(CountsInMemory(p.m()), QStringList({"5/2", "0/1"}));
         Answer(w, true);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(CountsOnDisk(p.ini(), q), QStringList({"6/2", "0/1"}));
         QVERIFY(StampOf(p.ini()).size > MaxTextFileBytes);
     }
@@ -197,7 +197,7 @@ private slots:
         connect(&relay, &EndSignals::Received, &w, &frmMain::EndBySignal);
         QSignalSpy exited(&w, &frmMain::Exited);
         Answer(w, true);
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         QTest::mouseClick(w.OptionsWindow()->ButtonClearHistory, Qt::LeftButton);
         QTRY_COMPARE(exited.count(), 1);
         QCOMPARE(CountsOnDisk(dir.filePath("english.ini"), q), QStringList({"1/0", "0/0"}));
@@ -219,11 +219,11 @@ private slots:
         const QString big = p.writeQuestions("big.txt", QStringList(32767, "x\ty"));
         p.writeIni(SettingsFor(q));
         frmMain& w = p.start();
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         w.OptionsWindow()->Text1->setText(big);
         QTest::mouseClick(save ? w.OptionsWindow()->ButtonChange : w.OptionsWindow()->ButtonOK,
                           Qt::LeftButton);
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルは32766行までです。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルは32766行までです。"));
         QCOMPARE(p.m().Settings.QuestionFile, q);
         QCOMPARE(p.m().LoadedQuestionFile, q);
         QVERIFY(w.StatusText().startsWith(q + " "));
@@ -231,7 +231,7 @@ private slots:
         int count = 0;
         QCOMPARE(ReadTextFile(p.ini(), lines, count), ReadStatus::Ok);
         QCOMPARE(lines.value(6), q);
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         QCOMPARE(w.OptionsWindow()->Text1->text(), q);
     }
 
@@ -247,12 +247,12 @@ private slots:
         w.StudyStatus_Click();
         QVERIFY(!WordsOnWindow(w).isEmpty());
         QCOMPARE(w.StudyStatusWindow()->table->model()->rowCount(), 2);
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         w.OptionsWindow()->Text1->setText(p.path("gone.txt"));
         QTest::mouseClick(w.OptionsWindow()->ButtonOK, Qt::LeftButton);
         QCOMPARE(p.m().QuestionLineCount, -1);
         QVERIFY(WordsOnWindow(w).isEmpty());
-        QCOMPARE(w.Quest->text(), QString());
+        QCOMPARE(w.Ui().Quest->text(), QString());
         QCOMPARE(w.StudyStatusWindow()->table->model()->rowCount(), 0);
         QVERIFY(w.StudyStatusWindow()->totals->text().startsWith("問題数：0\n"));
     }
@@ -267,10 +267,10 @@ private slots:
             Section("/media/stick/mv1/q.txt", {"1 1 16 0 4 1", "2 2 17 0 0 2"}, 2, 33);
         p.writeIni(SettingsFor(q) + old);
         frmMain& w = p.start();
-        QCOMPARE(w.LabelCHK->text(), QString("移動前の場所の履歴を引き継ぎました。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("移動前の場所の履歴を引き継ぎました。"));
         QCOMPARE(CountsInMemory(p.m()), QStringList({"4/1", "0/2"}));
         Answer(w, true);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(CountsOnDisk(p.ini(), q), QStringList({"5/1", "0/2"}));
         QVERIFY(ReadBytes(p.ini()).contains(CrLf(old)));
     }
@@ -293,7 +293,7 @@ private slots:
         const QDateTime started = QDateTime::currentDateTimeUtc();
         frmMain& w = p.start();
         Answer(w, true);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QStringList names = backup.entryList({"english-*.ini"}, QDir::Files, QDir::Name);
         QCOMPARE(names.size(), 10);
         const QString made = names.first();
@@ -310,11 +310,11 @@ private slots:
         WriteBytes(r.path("backup"), "a file where the folder would go");
         frmMain& rw = r.start();
         Answer(rw, true);
-        rw.Mazeru->trigger();
+        rw.Ui().Mazeru->trigger();
         QFile::remove(r.path("backup"));
         const QByteArray beforeSecond = ReadBytes(r.ini());
         Answer(rw, false);
-        rw.Mazeru->trigger();
+        rw.Ui().Mazeru->trigger();
         const QStringList retried = QDir(r.path("backup")).entryList(QDir::Files);
         QCOMPARE(retried.size(), 1);
         QCOMPARE(ReadBytes(QDir(r.path("backup")).filePath(retried.first())), beforeSecond);
@@ -332,10 +332,10 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.menuBar()->setFocus(Qt::MenuBarFocusReason);
-        w.menuBar()->setActiveAction(w.mnuFile->menuAction());
+        w.menuBar()->setActiveAction(w.Ui().mnuFile->menuAction());
         QTest::keyClick(w.menuBar(), Qt::Key_F);
         QVERIFY(!w.IsCandidate(1) && !w.IsCandidate(2));
-        QVERIFY(w.Anser->toPlainText().isEmpty());
+        QVERIFY(w.Ui().Anser->toPlainText().isEmpty());
     }
 };
 

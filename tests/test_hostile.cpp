@@ -90,7 +90,7 @@ private slots:
         p.dialogs.files.push_back(path);
         QElapsedTimer t;
         t.start();
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QVERIFY(t.elapsed() < 20000); // never blocks on a FIFO or reads a device forever
         QVERIFY(RssKiB() - rssBefore < 100 * 1024);
         if (lineCount == -2) {
@@ -104,7 +104,7 @@ private slots:
             QCOMPARE(p.m().QuestionLineCount, lineCount);
         }
         if (!message.isEmpty())
-            QCOMPARE(w.LabelCHK->text(), message);
+            QCOMPARE(w.Ui().LabelCHK->text(), message);
         // Whatever happened, the window goes on and the exit keeps english.ini whole.
         w.BNext_Click();
         w.BGiveup_Click();
@@ -173,7 +173,7 @@ private slots:
         // Asked whether to end without the answers; Cancel keeps the window.
         QCOMPARE(p.dialogs.asked.last(),
                  QString("Quillmere|履歴を保存できませんでした。保存せずに終了しますか？"));
-        QCOMPARE(w.LabelCHK->text(), QString("履歴を保存できず、終了を中止しました。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("履歴を保存できず、終了を中止しました。"));
         QCOMPARE(QDir(p.dir.path()).entryList({"english.ini*"}, QDir::Files),
                  QStringList{"english.ini"});
         w.BExit_Click();

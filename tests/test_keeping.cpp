@@ -56,17 +56,17 @@ private slots:
         {
             WriteBlock block(p.dir.path(), p.ini());
             p.dialogs.files.push_back(b);
-            w.mnuFileOpen->trigger();
+            w.Ui().mnuFileOpen->trigger();
         }
-        QCOMPARE(w.LabelCHK->text(), NotWritten);
+        QCOMPARE(w.Ui().LabelCHK->text(), NotWritten);
         QCOMPARE(p.m().LoadedQuestionFile, a);
         QCOMPARE(MemoryCounts(p), QStringList({"1/0", "0/1", "0/0", "0/0", "0/0"}));
 
         p.dialogs.files.push_back(b);
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.m().LoadedQuestionFile, b);
         QCOMPARE(StoredCounts(p, a, 5), QStringList({"1/0", "0/1", "0/0", "0/0", "0/0"}));
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         p.start();
         QCOMPARE(MemoryCounts(p), QStringList({"1/0", "0/1", "0/0", "0/0", "0/0"}));
     }
@@ -151,13 +151,13 @@ private slots:
         p.dialogs.confirms.push_back(endAnyway);
         {
             WriteBlock block(p.dir.path(), withIni ? p.ini() : QString());
-            QTest::mouseClick(w.BExit, Qt::LeftButton);
+            QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         }
         QCOMPARE(p.dialogs.asked.contains(EndWithout), asked);
         QCOMPARE(exited.count(), exits ? 1 : 0);
         QCOMPARE(ReadBytes(p.ini()), before);
         if (!exits)
-            QCOMPARE(w.LabelCHK->text(), QString("履歴を保存できず、終了を中止しました。"));
+            QCOMPARE(w.Ui().LabelCHK->text(), QString("履歴を保存できず、終了を中止しました。"));
     }
 
     // Mixing loses nothing, so a failed save does not stop it; the user is told.
@@ -173,9 +173,9 @@ private slots:
         Answer(w, true);
         {
             WriteBlock block(p.dir.path(), p.ini());
-            w.Mazeru->trigger();
+            w.Ui().Mazeru->trigger();
         }
-        QCOMPARE(w.LabelCHK->text(), NotWritten);
+        QCOMPARE(w.Ui().LabelCHK->text(), NotWritten);
         bool inFileOrder = true;
         for (int i = 1; i <= 40; ++i)
             inFileOrder = inFileOrder && p.m().QuestionTable[i].LineNo == i;
@@ -196,11 +196,11 @@ private slots:
         w.show();
         Answer(w, true);
         p.dialogs.files.push_back(lower);
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.m().QuestionLineCount, 2);
         QCOMPARE(MemoryCounts(p), QStringList({"0/0", "0/0"}));
         Answer(w, false);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(StoredCounts(p, upper, 5), QStringList({"1/0", "0/0", "0/0", "0/0", "0/0"}));
         QCOMPARE(StoredCounts(p, lower, 2), QStringList({"0/1", "0/0"}));
         p.start();
@@ -221,7 +221,7 @@ private slots:
         p.start();
         QCOMPARE(MemoryCounts(p), QStringList({"3/1", "0/0", "0/2", "0/0", "7/0"}));
         Answer(*p.window, false);
-        QTest::mouseClick(p.window->BExit, Qt::LeftButton);
+        QTest::mouseClick(p.window->Ui().BExit, Qt::LeftButton);
         QCOMPARE(StoredCounts(p, q, 5), QStringList({"3/2", "0/0", "0/2", "0/0", "7/0"}));
     }
 
@@ -237,8 +237,8 @@ private slots:
         frmMain& w = p.start();
         w.show();
         Answer(w, true);
-        w.Mazeru->trigger();
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        w.Ui().Mazeru->trigger();
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QDir backup(p.path("backup"));
         const QStringList one = backup.entryList(QDir::Files);
         QCOMPARE(one.size(), 1); // two rewrites in the run, one backup
@@ -249,7 +249,7 @@ private slots:
             frmMain& again = p.start();
             again.show();
             Answer(again, run % 2 == 0);
-            QTest::mouseClick(again.BExit, Qt::LeftButton);
+            QTest::mouseClick(again.Ui().BExit, Qt::LeftButton);
         }
         QCOMPARE(backup.entryList(QDir::Files).size(), 10);
         QVERIFY(!backup.entryList(QDir::Files).contains(one.first()));
@@ -264,7 +264,7 @@ private slots:
         w.show();
         Answer(w, true);
         QSignalSpy exited(&w, &frmMain::Exited);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(exited.count(), 1);
         QCOMPARE(StoredCounts(p, q, 1).first(), QString("1/0"));
     }
@@ -295,7 +295,7 @@ private slots:
         p.writeIni(SettingsFor(q));
         const QByteArray before = ReadBytes(p.ini());
         frmMain& w = p.start();
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         Options* d = w.OptionsWindow();
         QVERIFY(d);
         const AppSettings settings = p.m().Settings;
@@ -313,12 +313,12 @@ private slots:
         p.writeIni(SettingsFor(q));
         frmMain& w = p.start();
         p.dialogs.files.push_back(p.path("a\nb.txt"));
-        w.mnuFileOpen->trigger();
-        QCOMPARE(w.LabelCHK->text(), QString("改行を含む名前や値は使えません。"));
+        w.Ui().mnuFileOpen->trigger();
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("改行を含む名前や値は使えません。"));
         QCOMPARE(p.m().Settings.QuestionFile, q);
         QCOMPARE(p.m().LoadedQuestionFile, q);
 
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         Options* d = w.OptionsWindow();
         p.dialogs.files.push_back(p.path("c\rd.txt"));
         QTest::mouseClick(d->ButtonFquest, Qt::LeftButton);
@@ -337,15 +337,15 @@ private slots:
         const QString big = p.writeQuestions("big.txt", many);
         p.writeIni(SettingsFor(big));
         frmMain& w = p.start();
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルは32766行までです。"));
-        w.FileSetting->trigger();
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルは32766行までです。"));
+        w.Ui().FileSetting->trigger();
         QCOMPARE(w.OptionsWindow()->Text1->text(), big);
         QTest::mouseClick(w.OptionsWindow()->ButtonChange, Qt::LeftButton);
         QStringList lines;
         int count = 0;
         ReadTextFile(p.ini(), lines, count);
         QCOMPARE(lines.value(6), big);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QVERIFY(!ReadBytes(p.ini()).contains("History ("));
     }
 };

@@ -112,7 +112,7 @@ private slots:
         QFETCH(int, wrong);
         frmMain& w = open({question});
         Press(keys, w);
-        QCOMPARE(w.Anser->toPlainText(), answer);
+        QCOMPARE(w.Ui().Anser->toPlainText(), answer);
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, correct);
         QCOMPARE(p->m().QuestionTable[1].WrongCount, wrong);
     }
@@ -138,9 +138,9 @@ private slots:
     void textBoxesKeepTheirKeys()
     {
         frmMain& w = open({"She reads a good book.\t本"});
-        w.Anser->setFocus();
-        QTest::keyClicks(w.Anser, "sr");
-        QCOMPARE(w.Anser->toPlainText(), QString("sr"));
+        w.Ui().Anser->setFocus();
+        QTest::keyClicks(w.Ui().Anser, "sr");
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("sr"));
         QCOMPARE(WordsOnWindow(w).size(), 5);
         for (int i = 1; i < int(w.WordButtons().size()); ++i)
             QVERIFY(!w.WordUsed(i));
@@ -151,16 +151,16 @@ private slots:
     {
         frmMain& w = open({"Go now.\t一", "Come here.\t二"});
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(w.Text1->text(), QString("1"));
+        QCOMPARE(w.Ui().Text1->text(), QString("1"));
         QTest::keyClicks(QApplication::focusWidget(), "gn");
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCOMPARE(w.Text1->text(), QString("2"));
-        QCOMPARE(w.Quest->text(), QString("二"));
+        QCOMPARE(w.Ui().Text1->text(), QString("2"));
+        QCOMPARE(w.Ui().Quest->text(), QString("二"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::ControlModifier);
-        QCOMPARE(w.Anser->toPlainText(), QString("Come here."));
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("Come here."));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
-        QCOMPARE(w.Quest->text(), QString("一"));
+        QCOMPARE(w.Ui().Quest->text(), QString("一"));
     }
 
     // Three questions in each operation mode with keys alone.
@@ -195,8 +195,8 @@ private slots:
             QTestEventList one;
             one.append(e->clone());
             one.simulate(QApplication::focusWidget() ? QApplication::focusWidget() : &w);
-            if (!seen.contains(w.Quest->text()))
-                seen << w.Quest->text();
+            if (!seen.contains(w.Ui().Quest->text()))
+                seen << w.Ui().Quest->text();
         }
         QVERIFY2(seen.contains(mode == 2 ? "Sit there." : "三"), qPrintable(seen.join(',')));
         QStringList got;
@@ -213,15 +213,15 @@ private slots:
     {
         frmMain& w = open({"Go now.\t一"});
         QStringList rows;
-        for (QAction* a : w.mnuStudy->actions()) {
+        for (QAction* a : w.Ui().mnuStudy->actions()) {
             if (!a->isSeparator())
                 rows << a->text() + '=' + a->shortcut().toString();
         }
         QCOMPARE(rows, (QStringList{"開始=F5", "チェック=F2", "次=PgDown", "前=PgUp",
                                     "クリア=Ctrl+L", "Give up=Ctrl+G", "読み上げ=F6",
                                     "正解後に読み上げる=", "声=", "速さ=", "学習状況=F7"}));
-        QVERIFY(w.BNext->toolTip().contains("PgDown"));
-        QVERIFY(w.BGiveup->toolTip().contains("Ctrl+G"));
+        QVERIFY(w.Ui().BNext->toolTip().contains("PgDown"));
+        QVERIFY(w.Ui().BGiveup->toolTip().contains("Ctrl+G"));
         QCOMPARE(w.menuBar()->actions().size(), 2);
     }
 
@@ -235,7 +235,7 @@ private slots:
         for (int x = 0; x < shot.width(); ++x)
             dark += shot.pixel(x, 1) == FocusFrameColour;
         QVERIFY2(dark > shot.width() / 2, qPrintable(QString::number(dark)));
-        const QImage other = w.BNext->grab().toImage();
+        const QImage other = w.Ui().BNext->grab().toImage();
         for (int x = 0; x < other.width(); ++x)
             QVERIFY(other.pixel(x, 1) != FocusFrameColour);
 
@@ -245,7 +245,7 @@ private slots:
         postcard.show();
         postcard.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&postcard));
-        QCOMPARE(QApplication::focusWidget(), postcard.BStart);
+        QCOMPARE(QApplication::focusWidget(), postcard.Ui().BStart);
     }
 
     // Sentences beyond the designed grid: every button inside the window,
@@ -263,7 +263,7 @@ private slots:
         frmMain& w = open({LongSentence(words)});
         QCOMPARE(int(w.WordButtons().size()) - 1, words);
         const QRect client = w.centralWidget()->rect();
-        const int buttonsTop = w.BNext->y();
+        const int buttonsTop = w.Ui().BNext->y();
         QList<QRect> placed;
         for (int i = 1; i <= words; ++i) {
             QPushButton* b = w.WordButtons()[i];

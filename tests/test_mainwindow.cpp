@@ -109,23 +109,23 @@ private slots:
         QCOMPARE(w.windowTitle(), QString("Quillmere"));
         QCOMPARE(w.centralWidget()->palette().color(QPalette::Window).name(), QString("#c0c0ff"));
         QCOMPARE(w.StatusText(), QString("現在の問題ファイル"));
-        QCOMPARE(w.mnuFile->title(), QString("ﾌｧｲﾙ(&F)"));
+        QCOMPARE(w.Ui().mnuFile->title(), QString("ﾌｧｲﾙ(&F)"));
         QStringList items;
-        for (QAction* a : w.mnuFile->actions())
+        for (QAction* a : w.Ui().mnuFile->actions())
             items << a->objectName() + "=" + a->text() + "=" + a->shortcut().toString();
         QCOMPARE(items, (QStringList{"mnuFileOpen=開く(&O)...=", "Mazeru=混ぜる=",
                                      "FileSetting=オプション設定=", "mnuFileExit=終了(&X)="}));
-        QVERIFY(w.Quest->wordWrap());
-        QCOMPARE(w.Quest->textFormat(), Qt::PlainText);
-        QVERIFY(w.Quest->alignment() & Qt::AlignHCenter);
-        QCOMPARE(w.Text1->alignment() & Qt::AlignRight, Qt::AlignRight);
-        QCOMPARE(w.Anser->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
-        QCOMPARE(w.Anser->accessibleName(), QString("答え"));
-        QCOMPARE(w.Text1->accessibleName(), QString("問題番号"));
-        QCOMPARE(w.Text2->accessibleName(), QString("問題数"));
-        QAccessibleInterface* exit = QAccessible::queryAccessibleInterface(w.BExit);
+        QVERIFY(w.Ui().Quest->wordWrap());
+        QCOMPARE(w.Ui().Quest->textFormat(), Qt::PlainText);
+        QVERIFY(w.Ui().Quest->alignment() & Qt::AlignHCenter);
+        QCOMPARE(w.Ui().Text1->alignment() & Qt::AlignRight, Qt::AlignRight);
+        QCOMPARE(w.Ui().Anser->document()->defaultTextOption().alignment(), Qt::AlignHCenter);
+        QCOMPARE(w.Ui().Anser->accessibleName(), QString("答え"));
+        QCOMPARE(w.Ui().Text1->accessibleName(), QString("問題番号"));
+        QCOMPARE(w.Ui().Text2->accessibleName(), QString("問題数"));
+        QAccessibleInterface* exit = QAccessible::queryAccessibleInterface(w.Ui().BExit);
         QCOMPARE(exit->text(QAccessible::Name), QString("終了"));
-        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(w.Label1);
+        QAccessibleInterface* label = QAccessible::queryAccessibleInterface(w.Ui().Label1);
         QCOMPARE(label->text(QAccessible::Name), QString("問題："));
     }
 
@@ -135,12 +135,12 @@ private slots:
         Module1 m;
         frmMain w(m, *p.store, p.dialogs);
         QStringList order;
-        QWidget* at = w.Anser;
+        QWidget* at = w.Ui().Anser;
         do {
             if (at->focusPolicy() & Qt::TabFocus)
                 order << at->objectName();
             at = at->nextInFocusChain();
-        } while (at != w.Anser && order.size() < 30);
+        } while (at != w.Ui().Anser && order.size() < 30);
         order = order.filter(QRegularExpression("^(Anser|B|Text|Words)"));
         // The designed order, then the controls added to the window (読み上げ).
         QCOMPARE(order, (QStringList{"Anser", "BClear", "BCheck", "BNext", "BExit", "Words_0",
@@ -159,10 +159,10 @@ private slots:
         w.show();
         QCOMPARE(w.centralWidget()->geometry(),
                  QRect(0, menu, TwipsToPixels(9525), TwipsToPixels(6900)));
-        QCOMPARE(w.sbStatusBar->geometry(),
+        QCOMPARE(w.Ui().sbStatusBar->geometry(),
                  QRect(0, menu + TwipsToPixels(6900), TwipsToPixels(9525), TwipsToPixels(390)));
-        QCOMPARE(w.Quest->text(), QString("イニシャルファイルが読み込めませんでした。"));
-        QCOMPARE(w.Anser->toPlainText(),
+        QCOMPARE(w.Ui().Quest->text(), QString("イニシャルファイルが読み込めませんでした。"));
+        QCOMPARE(w.Ui().Anser->toPlainText(),
                  QString("ﾌｧｲﾙ･ｵﾌﾟｼｮﾝでｵﾌﾟｼｮﾝを設定後、更新をしてください。"));
         QCOMPARE(p.m().Ini.Count(), -1);
         QCOMPARE(p.m().QuestionLineCount, 0);
@@ -203,13 +203,13 @@ private slots:
         QCOMPARE(p.m().EligibleCount, 2);
         QCOMPARE(p.m().CurrentIndex, 2);
         QCOMPARE(p.m().CurrentNumber, 1);
-        QCOMPARE(w.Quest->text(), QString("私は元気です。"));
-        QCOMPARE(w.LabelCHK->text(), QString());
-        QCOMPARE(w.Text1->text(), QString("1"));
-        QCOMPARE(w.Text2->text(), QString("2"));
-        QVERIFY(!w.BStart->isVisibleTo(&w));
-        QVERIFY(!w.BCheck->isVisibleTo(&w));
-        QVERIFY(w.BClear->isVisibleTo(&w));
+        QCOMPARE(w.Ui().Quest->text(), QString("私は元気です。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString());
+        QCOMPARE(w.Ui().Text1->text(), QString("1"));
+        QCOMPARE(w.Ui().Text2->text(), QString("2"));
+        QVERIFY(!w.Ui().BStart->isVisibleTo(&w));
+        QVERIFY(!w.Ui().BCheck->isVisibleTo(&w));
+        QVERIFY(w.Ui().BClear->isVisibleTo(&w));
         QCOMPARE(p.m().WordButtonCount, 4);
         QCOMPARE(w.StatusText(), q + " 番号：1 正解数：0 誤答数：0");
     }
@@ -229,13 +229,13 @@ private slots:
         const QString q = p.writeQuestions("q.txt", {"I am fine.\t私は元気です。"});
         p.writeIni(SettingsFor(q, mode));
         frmMain& w = p.start();
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルを読込ました。"));
-        QCOMPARE(w.Quest->text(), QString());
-        QCOMPARE(w.Anser->toPlainText(), QString());
-        QVERIFY(w.BStart->isVisibleTo(&w));
-        QCOMPARE(w.BCheck->isVisibleTo(&w), check);
-        QVERIFY(!w.BClear->isVisibleTo(&w));
-        QVERIFY(!w.BGiveup->isVisibleTo(&w));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルを読込ました。"));
+        QCOMPARE(w.Ui().Quest->text(), QString());
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString());
+        QVERIFY(w.Ui().BStart->isVisibleTo(&w));
+        QCOMPARE(w.Ui().BCheck->isVisibleTo(&w), check);
+        QVERIFY(!w.Ui().BClear->isVisibleTo(&w));
+        QVERIFY(!w.Ui().BGiveup->isVisibleTo(&w));
         QCOMPARE(w.StatusText(), q);
         QCOMPARE(p.m().WordButtonCount, 0);
     }
@@ -273,7 +273,7 @@ private slots:
         p.writeIni(SettingsFor(path, 1));
         frmMain& w = p.start();
         QCOMPARE(p.m().QuestionLineCount, lineCount);
-        QCOMPARE(w.LabelCHK->text(), message);
+        QCOMPARE(w.Ui().LabelCHK->text(), message);
     }
 
     void messageFiles()
@@ -299,20 +299,20 @@ private slots:
         const QByteArray ini = ReadBytes(p.ini());
 
         // Cancelled: nothing changes.
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.dialogs.asked, QStringList{"開く|すべてのﾌｧｲﾙ (*)"});
         QCOMPARE(p.m().Settings.QuestionFile, first);
         QCOMPARE(p.m().QuestionLineCount, 2);
-        QCOMPARE(w.Quest->text(), QString("b"));
+        QCOMPARE(w.Ui().Quest->text(), QString("b"));
 
         // Chosen: the loaded file's history is saved under its own name first,
         // then the new file is loaded and shown; the settings lines stay.
         p.m().QuestionTable[2].WrongCount = 4;
         p.dialogs.files.push_back(second);
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.m().Settings.QuestionFile, second);
         QCOMPARE(p.m().QuestionLineCount, 1);
-        QCOMPARE(w.Quest->text(), QString("よい。"));
+        QCOMPARE(w.Ui().Quest->text(), QString("よい。"));
         QCOMPARE(ReadBytes(p.ini()), ini + CrLf({"History (", "0: " + first, "1: 2", "2: 6",
                                                  "3: 1 1 3 0 0 0", "3: 2 2 3 0 0 4", ")History"}));
 
@@ -320,15 +320,15 @@ private slots:
         // file is asked for.
         const QString status = w.StatusText();
         p.dialogs.files.push_back(p.path("gone.txt"));
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.m().QuestionLineCount, -1);
         QCOMPARE(int(p.m().QuestionTable.size()), 0);
         QCOMPARE(w.StatusText(), status);
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
         // Nothing is loaded, so there is nothing to move over either.
-        w.LabelCHK->clear();
+        w.Ui().LabelCHK->clear();
         w.BNext_Click();
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
         QCOMPARE(p.m().CurrentIndex, 1);
     }
 
@@ -345,14 +345,14 @@ private slots:
         p.writeIni(SettingsFor(first));
         frmMain& w = p.start();
         p.dialogs.files.push_back(big);
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.m().LoadedQuestionFile, first);
         QCOMPARE(p.m().Settings.QuestionFile, first);
         QCOMPARE(p.m().QuestionLineCount, 1);
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルは32766行までです。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルは32766行までです。"));
         // The message is seen whole in the comment line.
-        QVERIFY(w.LabelCHK->fontMetrics().horizontalAdvance(w.LabelCHK->text()) <=
-                w.LabelCHK->contentsRect().width());
+        QVERIFY(w.Ui().LabelCHK->fontMetrics().horizontalAdvance(w.Ui().LabelCHK->text()) <=
+                w.Ui().LabelCHK->contentsRect().width());
     }
 
     void fileOpenWithoutIniLoadsNothing()
@@ -361,9 +361,9 @@ private slots:
         const QString q = p.writeQuestions("q.txt", {"a\tb"});
         frmMain& w = p.start();
         p.dialogs.files.push_back(q);
-        w.mnuFileOpen->trigger();
+        w.Ui().mnuFileOpen->trigger();
         QCOMPARE(p.m().QuestionLineCount, -1);
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
     }
 
     void geometryStoredOnClose()

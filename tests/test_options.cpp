@@ -25,7 +25,7 @@ class TestOptions : public QObject
         if (!settings.isEmpty())
             p->writeIni(settings);
         frmMain& w = p->start();
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         return *w.OptionsWindow();
     }
     frmMain& main() { return *p->window; }
@@ -242,7 +242,7 @@ private slots:
         p->writeIni(SettingsFor(q) + history);
         frmMain& w = p->start();
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 5);
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         p->dialogs.confirms.push_back(false);
         QTest::mouseClick(w.OptionsWindow()->ButtonClearHistory, Qt::LeftButton);
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 5);
@@ -265,12 +265,12 @@ private slots:
         p->writeIni(SettingsFor(a) + bHistory);
         frmMain& w = p->start();
         p->m().QuestionTable[1].WrongCount = 2;
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         w.OptionsWindow()->Text1->setText(b);
         QTest::mouseClick(w.OptionsWindow()->ButtonOK, Qt::LeftButton);
         QCOMPARE(p->m().Settings.QuestionFile, b);
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 7);
-        QCOMPARE(w.Quest->text(), QString("び"));
+        QCOMPARE(w.Ui().Quest->text(), QString("び"));
         const QByteArray ini = ReadBytes(p->ini());
         QVERIFY(ini.contains(CrLf(bHistory)));
         QVERIFY(ini.contains(CrLf({"0: " + a, "1: 1", "2: 5", "3: 1 1 5 0 0 2"})));
@@ -300,8 +300,8 @@ private slots:
         QCOMPARE(int(p->m().Settings.OperationMode), 2);
         QCOMPARE(p->m().Settings.ShowQuestionCount, 1);
         QCOMPARE(p->m().Settings.LimitQuestionCount, 1);
-        QCOMPARE(main().Anser->font().pointSizeF(), 20.0);
-        QVERIFY(main().BStart->isVisibleTo(&main()));
+        QCOMPARE(main().Ui().Anser->font().pointSizeF(), 20.0);
+        QVERIFY(main().Ui().BStart->isVisibleTo(&main()));
 
         p->start();
         QCOMPARE(int(p->m().Settings.OperationMode), change ? 2 : 0);
@@ -339,7 +339,7 @@ private slots:
     {
         Options& d = open(SettingsFor("abc"));
         d.Text4->setText("typed");
-        main().FileSetting->trigger();
+        main().Ui().FileSetting->trigger();
         QCOMPARE(main().OptionsWindow(), &d);
         QCOMPARE(d.Text4->text(), QString("typed"));
     }
@@ -352,7 +352,7 @@ private slots:
             p->writeQuestions("q.txt", {"I am fine.\t私は元気です。", "Good.\tよい。"});
         frmMain& w = p->start();
         QCOMPARE(p->m().Ini.Count(), -1);
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         Options& d = *w.OptionsWindow();
         p->dialogs.files.push_back(q);
         QTest::mouseClick(d.ButtonFquest, Qt::LeftButton);
@@ -360,14 +360,14 @@ private slots:
         d.Option1->click();
         d.Option4->click();
         QTest::mouseClick(d.ButtonChange, Qt::LeftButton);
-        QCOMPARE(w.Quest->text(), QString("私は元気です。"));
+        QCOMPARE(w.Ui().Quest->text(), QString("私は元気です。"));
         QCOMPARE(p->m().WordButtonCount, 4);
         const AppSettings chosen = p->m().Settings;
 
         p->start();
         QVERIFY(p->m().Settings == chosen);
         QCOMPARE(p->m().QuestionLineCount, 2);
-        QCOMPARE(p->window->Quest->text(), QString("私は元気です。"));
+        QCOMPARE(p->window->Ui().Quest->text(), QString("私は元気です。"));
     }
 
     // "更新" that cannot write says so, keeps the file, and applies nothing.
@@ -380,7 +380,7 @@ private slots:
             WriteBlock block(p->dir.path(), p->ini());
             QTest::mouseClick(d.ButtonChange, Qt::LeftButton);
         }
-        QCOMPARE(main().LabelCHK->text(), QString("english.iniに書き込めませんでした。"));
+        QCOMPARE(main().Ui().LabelCHK->text(), QString("english.iniに書き込めませんでした。"));
         QCOMPARE(ReadBytes(p->ini()), before);
         QCOMPARE(int(p->m().Settings.OperationMode), 0);
         QVERIFY(main().OptionsWindow());

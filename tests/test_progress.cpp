@@ -154,12 +154,12 @@ private slots:
         Answer(w, true); // never tried until now: its cell turns
         QCOMPARE(QColor(s->map->grab().toImage().pixel(s->map->CellOf(4).center())),
                  HistoryMap::ColourOf(QuestionState::OnlyCorrect));
-        w.Mazeru->trigger();
+        w.Ui().Mazeru->trigger();
         QCOMPARE(s->model->rowCount(), 4);
         QCOMPARE(QColor(s->map->grab().toImage().pixel(s->map->CellOf(3).center())),
                  HistoryMap::ColourOf(QuestionState::OnlyWrong)); // file order, not mixed order
         p->dialogs.confirms.push_back(true);
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         QTest::mouseClick(w.OptionsWindow()->ButtonClearHistory, Qt::LeftButton);
         QVERIFY(s->totals->text().contains("回答済み：0"));
     }
@@ -171,12 +171,12 @@ private slots:
         frmMain& w = open();
         StudyStatus* s = w.StudyStatusWindow();
         emit s->map->LineActivated(3);
-        QCOMPARE(w.Quest->text(), QString("おやすみなさい。"));
+        QCOMPARE(w.Ui().Quest->text(), QString("おやすみなさい。"));
         QCOMPARE(WordsOnWindow(w), (QStringList{" night.", "Good"}));
         p->m().Settings.DisplayMode = DisplayFilter::AnsweredWrongly;
         emit s->map->LineActivated(4);
         QCOMPARE(s->message->text(), QString("4行目は今の表示方法では出題されません。"));
-        QCOMPARE(w.Quest->text(), QString("おやすみなさい。"));
+        QCOMPARE(w.Ui().Quest->text(), QString("おやすみなさい。"));
     }
 
     // The other files: every section of english.ini, a missing file marked.

@@ -157,40 +157,40 @@ class TestRandomUse : public QObject
             break;
         }
         case 6:
-            click(w.BStart);
+            click(w.Ui().BStart);
             break;
         case 7:
-            click(w.BCheck);
+            click(w.Ui().BCheck);
             break;
         case 8:
         case 9:
-            click(w.BNext);
+            click(w.Ui().BNext);
             break;
         case 10:
-            click(w.BBack);
+            click(w.Ui().BBack);
             break;
         case 11:
-            click(w.BClear);
+            click(w.Ui().BClear);
             break;
         case 12:
-            click(w.BGiveup);
+            click(w.Ui().BGiveup);
             break;
         case 13:
             if (r.bounded(4) == 0)
-                click(w.BExit);
+                click(w.Ui().BExit);
             break;
         case 14:
-            w.mnuFileOpen->trigger();
+            w.Ui().mnuFileOpen->trigger();
             break;
         case 15:
-            w.Mazeru->trigger();
+            w.Ui().Mazeru->trigger();
             break;
         case 16:
-            w.FileSetting->trigger();
+            w.Ui().FileSetting->trigger();
             break;
         case 17:
             if (r.bounded(4) == 0)
-                w.mnuFileExit->trigger();
+                w.Ui().mnuFileExit->trigger();
             break;
         case 18: {
             // Typed, or for text beyond ASCII as an input method would hand it over.
@@ -199,17 +199,17 @@ class TestRandomUse : public QObject
             for (QChar c : word)
                 ascii = ascii && c.unicode() >= 0x20 && c.unicode() < 0x7F;
             if (ascii)
-                QTest::keyClicks(w.Anser, word);
+                QTest::keyClicks(w.Ui().Anser, word);
             else
-                w.Anser->insertPlainText(word);
+                w.Ui().Anser->insertPlainText(word);
             break;
         }
         case 19: {
             // Typed over what the box held: non-numbers, huge numbers, nothing.
             static const QStringList texts{"", "3", "0", "-5", "abc", "99999999999", "1e3", " 7 "};
-            w.Text2->selectAll();
-            QTest::keyClick(w.Text2, Qt::Key_Backspace);
-            QTest::keyClicks(w.Text2, texts[r.bounded(int(texts.size()))]);
+            w.Ui().Text2->selectAll();
+            QTest::keyClick(w.Ui().Text2, Qt::Key_Backspace);
+            QTest::keyClicks(w.Ui().Text2, texts[r.bounded(int(texts.size()))]);
             break;
         }
         case 20:
@@ -218,7 +218,7 @@ class TestRandomUse : public QObject
             break;
         case 21:
             if (r.bounded(2) == 0) {
-                w.Anser->clear();
+                w.Ui().Anser->clear();
             } else {
                 // Keys as the keyboard sends them: to the widget with the focus.
                 static const QList<int> keys{Qt::Key_A,      Qt::Key_I,         Qt::Key_S,

@@ -42,11 +42,11 @@ private slots:
         frmMain& w = p.start();
         w.show();
         if (shuffle) {
-            w.Mazeru->trigger();
-            QVERIFY(!w.BStart->isVisibleTo(&w));
+            w.Ui().Mazeru->trigger();
+            QVERIFY(!w.Ui().BStart->isVisibleTo(&w));
         }
         for (int round = 0; round < 2; ++round) {
-            QTest::mouseClick(w.BBack, Qt::LeftButton); // refused or not, harmless
+            QTest::mouseClick(w.Ui().BBack, Qt::LeftButton); // refused or not, harmless
             w.State().CurrentIndex = 1;
             w.State().CurrentNumber = 1;
             w.ShowCurrentQuestion();
@@ -59,7 +59,7 @@ private slots:
         GoToLine(w, 5);
         Answer(w, false);
         QSignalSpy exited(&w, &frmMain::Exited);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(exited.count(), 1);
         QVERIFY(!w.isVisible());
 
@@ -94,15 +94,15 @@ private slots:
         Program p;
         p.writeIni(SettingsFor(p.writeQuestions("q.txt", Five), mode));
         frmMain& w = p.start();
-        QTest::mouseClick(w.BNext, Qt::LeftButton);
-        w.Mazeru->trigger();
-        QCOMPARE(w.LabelCHK->text(), message);
+        QTest::mouseClick(w.Ui().BNext, Qt::LeftButton);
+        w.Ui().Mazeru->trigger();
+        QCOMPARE(w.Ui().LabelCHK->text(), message);
         QCOMPARE(p.m().CurrentNumber, 1);
-        QCOMPARE(w.Text1->text(), QString("1"));
+        QCOMPARE(w.Ui().Text1->text(), QString("1"));
         QVERIFY(QFile::exists(p.ini()));
         QVERIFY(ReadBytes(p.ini()).contains("History ("));
         if (mode == 1) {
-            QCOMPARE(w.Quest->text(), QString());
+            QCOMPARE(w.Ui().Quest->text(), QString());
             QCOMPARE(p.m().WordButtonCount, 0);
         } else {
             QVERIFY(p.m().WordButtonCount > 1);
@@ -113,8 +113,8 @@ private slots:
     {
         Program p;
         frmMain& w = p.start();
-        w.Mazeru->trigger();
-        QCOMPARE(w.LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
+        w.Ui().Mazeru->trigger();
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題ファイルを読み込んでください。"));
         QVERIFY(!QFile::exists(p.ini()));
     }
 
@@ -124,7 +124,7 @@ private slots:
         p.writeIni(SettingsFor(p.path("gone.txt")));
         const QByteArray before = ReadBytes(p.ini());
         frmMain& w = p.start();
-        w.mnuFileExit->trigger();
+        w.Ui().mnuFileExit->trigger();
         QCOMPARE(ReadBytes(p.ini()), before);
         QCOMPARE(p.store->value("Settings/MainLeft").toString(), QString("1005"));
     }
@@ -136,7 +136,7 @@ private slots:
         p.writeIni(SettingsFor(q));
         frmMain& w = p.start();
         QCOMPARE(p.m().QuestionLineCount, 0);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(
             ReadBytes(p.ini()),
             CrLf(SettingsFor(q) + QStringList{"History (", "0: " + q, "1: 0", "2: 0", ")History"}));
@@ -152,7 +152,7 @@ private slots:
         w.showMinimized();
         QTRY_VERIFY(w.isMinimized());
         w.State().QuestionTable[1].CorrectCount = 4;
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(p.store->value("Settings/MainWidth").toString(), QString("1234"));
         QVERIFY(!p.store->contains("Settings/MainLeft"));
         QVERIFY(ReadBytes(p.ini()).contains("3: 1 1 10 0 4 0"));
@@ -181,11 +181,11 @@ private slots:
         Program p;
         p.writeIni(SettingsFor(p.writeQuestions("q.txt", Five)));
         frmMain& w = p.start();
-        w.FileSetting->trigger();
+        w.Ui().FileSetting->trigger();
         QPointer<Options> dialog = w.OptionsWindow();
         QVERIFY(dialog);
         dialog->Check1[0]->setChecked(true);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QVERIFY(!dialog);
         QCOMPARE(p.m().Settings.ShowCorrectMessage, 0); // closed without applying
     }
@@ -203,13 +203,13 @@ private slots:
         QSignalSpy exited(&w, &frmMain::Exited);
         {
             WriteBlock block(p.dir.path(), p.ini());
-            QTest::mouseClick(w.BExit, Qt::LeftButton);
+            QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         }
         QCOMPARE(exited.count(), 0);
         QVERIFY(w.isVisible());
-        QCOMPARE(w.LabelCHK->text(), QString("履歴を保存できず、終了を中止しました。"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("履歴を保存できず、終了を中止しました。"));
         QCOMPARE(ReadBytes(p.ini()), before);
-        QTest::mouseClick(w.BExit, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BExit, Qt::LeftButton);
         QCOMPARE(exited.count(), 1);
         QVERIFY(ReadBytes(p.ini()).contains("3: 1 1 10 0 1 0"));
     }

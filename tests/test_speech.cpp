@@ -99,15 +99,15 @@ private slots:
         QFETCH(QStringList, said);
         frmMain& w = open(mode);
         if (start)
-            QTest::mouseClick(w.BStart, Qt::LeftButton);
+            QTest::mouseClick(w.Ui().BStart, Qt::LeftButton);
         if (answer) {
             if (mode == 0)
                 Answer(w, true);
             else
-                QTest::mouseClick(w.BCheck, Qt::LeftButton);
+                QTest::mouseClick(w.Ui().BCheck, Qt::LeftButton);
         }
         QCOMPARE(speaker->said, QStringList()); // the option is off
-        w.mnuStudySpeak->trigger();
+        w.Ui().mnuStudySpeak->trigger();
         QCOMPARE(speaker->said, said);
     }
 
@@ -115,16 +115,16 @@ private slots:
     void stopping()
     {
         frmMain& w = open(0);
-        QTest::mouseClick(w.BSpeak, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BSpeak, Qt::LeftButton);
         QCOMPARE(speaker->said.size(), 1);
-        QTest::mouseClick(w.BSpeak, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BSpeak, Qt::LeftButton);
         QVERIFY(!speaker->speaking);
         QCOMPARE(speaker->said.size(), 1);
-        w.mnuStudySpeak->trigger();
+        w.Ui().mnuStudySpeak->trigger();
         QVERIFY(speaker->speaking);
-        QTest::mouseClick(w.BNext, Qt::LeftButton);
+        QTest::mouseClick(w.Ui().BNext, Qt::LeftButton);
         QVERIFY(!speaker->speaking);
-        QCOMPARE(w.Quest->text(), QString("おやすみなさい。"));
+        QCOMPARE(w.Ui().Quest->text(), QString("おやすみなさい。"));
     }
 
     // With 正解後に読み上げる on: after a right answer, a give-up and a reveal;
@@ -150,14 +150,14 @@ private slots:
         QFETCH(bool, on);
         QFETCH(int, spoken);
         frmMain& w = open(mode, on);
-        QCOMPARE(w.mnuStudySpeakAfter->isChecked(), on);
+        QCOMPARE(w.Ui().mnuStudySpeakAfter->isChecked(), on);
         if (what == "right" || what == "wrong")
             Answer(w, what == "right");
         else if (what == "giveup")
-            QTest::mouseClick(w.BGiveup, Qt::LeftButton);
+            QTest::mouseClick(w.Ui().BGiveup, Qt::LeftButton);
         else {
-            QTest::mouseClick(w.BStart, Qt::LeftButton);
-            QTest::mouseClick(w.BCheck, Qt::LeftButton);
+            QTest::mouseClick(w.Ui().BStart, Qt::LeftButton);
+            QTest::mouseClick(w.Ui().BCheck, Qt::LeftButton);
         }
         QCOMPARE(speaker->said.size(), spoken);
         if (spoken)
@@ -170,11 +170,11 @@ private slots:
     {
         frmMain& w = open(0, true);
         speaker->available = false;
-        w.mnuStudySpeak->trigger();
-        QVERIFY(!w.mnuStudySpeak->isEnabled());
-        QVERIFY(!w.BSpeak->isEnabled());
-        QCOMPARE(w.BSpeak->toolTip(), QString("英語の音声がありません"));
-        QCOMPARE(w.sbStatusBar->currentMessage(), QString("英語の音声がありません"));
+        w.Ui().mnuStudySpeak->trigger();
+        QVERIFY(!w.Ui().mnuStudySpeak->isEnabled());
+        QVERIFY(!w.Ui().BSpeak->isEnabled());
+        QCOMPARE(w.Ui().BSpeak->toolTip(), QString("英語の音声がありません"));
+        QCOMPARE(w.Ui().sbStatusBar->currentMessage(), QString("英語の音声がありません"));
         Answer(w, true);
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
         QCOMPARE(speaker->said, QStringList());
@@ -186,12 +186,12 @@ private slots:
     {
         frmMain& w = open(0);
         const QByteArray ini = ReadBytes(p->ini());
-        w.mnuStudySpeakAfter->setChecked(true);
-        w.mnuStudyRate->actions().first()->trigger(); // ゆっくり
+        w.Ui().mnuStudySpeakAfter->setChecked(true);
+        w.Ui().mnuStudyRate->actions().first()->trigger(); // ゆっくり
         w.close();
         frmMain& again = p->start();
-        QVERIFY(again.mnuStudySpeakAfter->isChecked());
-        QVERIFY(again.mnuStudyRate->actions().first()->isChecked());
+        QVERIFY(again.Ui().mnuStudySpeakAfter->isChecked());
+        QVERIFY(again.Ui().mnuStudyRate->actions().first()->isChecked());
         QCOMPARE(p->store->value("Speech/Rate").toDouble(), -0.4);
         QCOMPARE(ReadBytes(p->ini()), ini);
     }

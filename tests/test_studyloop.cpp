@@ -88,7 +88,7 @@ private slots:
     void wordsClickedInOrderAreJudgedCorrect()
     {
         frmMain& w = open({"I am fine.\t私は元気です。"});
-        QCOMPARE(w.Quest->text(), QString("私は元気です。"));
+        QCOMPARE(w.Ui().Quest->text(), QString("私は元気です。"));
         QCOMPARE(WordsOnWindow(w), (QStringList{" am", " fine.", "I"}));
         QCOMPARE(p->m().WordButtonCount, 4);
         QCOMPARE(Word(w, " am")->text(), QString(" am"));
@@ -98,8 +98,8 @@ private slots:
         Click(Word(w, " am"));
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 0);
         Click(Word(w, " fine."));
-        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
-        QCOMPARE(w.LabelCHK->text(), QString("正解です！"));
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("I am fine."));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("正解です！"));
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
         QCOMPARE(p->m().QuestionTable[1].WrongCount, 0);
     }
@@ -108,12 +108,12 @@ private slots:
     {
         frmMain& w = open({"I am fine.\t私は元気です。"});
         p->m().Settings.ShowWrongMessage = 0;
-        w.LabelCHK->setText("before");
+        w.Ui().LabelCHK->setText("before");
         Click(Word(w, " am"));
         Click(Word(w, "I"));
         Click(Word(w, " fine."));
-        QCOMPARE(w.Anser->toPlainText(), QString(" amI fine."));
-        QCOMPARE(w.LabelCHK->text(), QString()); // message off: the label is cleared
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString(" amI fine."));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString()); // message off: the label is cleared
         QCOMPARE(p->m().QuestionTable[1].WrongCount, 1);
     }
 
@@ -123,12 +123,12 @@ private slots:
         Click(Word(w, "I"));
         Click(Word(w, " am"));
         Click(Word(w, "I"));
-        QCOMPARE(w.Anser->toPlainText(), QString("I a"));
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("I a"));
         QCOMPARE(Face(Word(w, "I")), QString("#c0ffff"));
         // Edited so that a used word no longer occurs: nothing changes.
-        w.Anser->setPlainText("xyz");
+        w.Ui().Anser->setPlainText("xyz");
         Click(Word(w, " am"));
-        QCOMPARE(w.Anser->toPlainText(), QString("xyz"));
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("xyz"));
         QCOMPARE(Face(Word(w, " am")), QString("#c0c0c0"));
     }
 
@@ -137,12 +137,12 @@ private slots:
         frmMain& w = open({"I am fine.\t私は元気です。"});
         Click(Word(w, "I"));
         Click(Word(w, " am"));
-        w.Label3->show();
-        Click(w.BClear);
-        QCOMPARE(w.Anser->toPlainText(), QString());
+        w.Ui().Label3->show();
+        Click(w.Ui().BClear);
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString());
         QCOMPARE(Face(Word(w, "I")), QString("#c0ffff"));
         QCOMPARE(Face(Word(w, " am")), QString("#c0ffff"));
-        QVERIFY(!w.Label3->isVisible());
+        QVERIFY(!w.Ui().Label3->isVisible());
     }
 
     void nineWordsStartASecondColumn()
@@ -178,28 +178,28 @@ private slots:
         }
         frmMain& w = open(questions, 0, history);
         for (int i = 0; i < 11; ++i)
-            Click(w.BNext);
+            Click(w.Ui().BNext);
         QCOMPARE(p->m().CurrentIndex, 12);
-        QCOMPARE(w.Text1->text(), QString("12"));
+        QCOMPARE(w.Ui().Text1->text(), QString("12"));
         QCOMPARE(w.StatusText(), p->path("q.txt") + " 番号：12 正解数：3 誤答数：0");
     }
 
     void navigationMessages()
     {
         frmMain& w = open({"One.\t一", "", "Two.\t二"});
-        Click(w.BBack);
-        QCOMPARE(w.LabelCHK->text(), QString("ここが最初の問題です。"));
-        Click(w.BNext);
-        QCOMPARE(w.Quest->text(), QString("二"));
-        QCOMPARE(w.Text1->text(), QString("2"));
-        Click(w.BNext);
-        QCOMPARE(w.LabelCHK->text(), QString("これ以上問題はありません"));
-        QCOMPARE(w.Quest->text(), QString("二")); // the previous question stays
+        Click(w.Ui().BBack);
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("ここが最初の問題です。"));
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().Quest->text(), QString("二"));
+        QCOMPARE(w.Ui().Text1->text(), QString("2"));
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("これ以上問題はありません"));
+        QCOMPARE(w.Ui().Quest->text(), QString("二")); // the previous question stays
         QCOMPARE(p->m().WordButtonCount, 0);
-        Click(w.BNext);
-        QCOMPARE(w.LabelCHK->text(), QString("もうこれ以上問題がありません"));
-        Click(w.BBack);
-        QCOMPARE(w.Quest->text(), QString("二"));
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("もうこれ以上問題がありません"));
+        Click(w.Ui().BBack);
+        QCOMPARE(w.Ui().Quest->text(), QString("二"));
         QCOMPARE(p->m().WordButtonCount, 2);
     }
 
@@ -207,32 +207,32 @@ private slots:
     {
         frmMain& w = open({"One.\t一", "Two.\t二", "Three.\t三"});
         p->m().Settings.LimitQuestionCount = 1;
-        w.Text2->setText("1");
-        w.Anser->setPlainText("typed");
-        Click(w.BNext);
-        QCOMPARE(w.LabelCHK->text(), QString("ここが最後の問題です。"));
-        QCOMPARE(w.Anser->toPlainText(), QString("typed"));
+        w.Ui().Text2->setText("1");
+        w.Ui().Anser->setPlainText("typed");
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("ここが最後の問題です。"));
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("typed"));
         QCOMPARE(p->m().WordButtonCount, 2);
         // Not a number in the box: no limit applies.
-        w.Text2->setText("many");
-        Click(w.BNext);
-        QCOMPARE(w.Quest->text(), QString("二"));
-        w.Text2->setText("99999999");
-        Click(w.BNext);
-        QCOMPARE(w.Quest->text(), QString("三"));
+        w.Ui().Text2->setText("many");
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().Quest->text(), QString("二"));
+        w.Ui().Text2->setText("99999999");
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().Quest->text(), QString("三"));
     }
 
     void typingANumberRestartsTheCount()
     {
         frmMain& w = open({"One.\t一", "Two.\t二"});
-        Click(w.BNext);
-        QCOMPARE(w.Text1->text(), QString("2"));
-        w.Text2->clear();
-        QCOMPARE(w.Text1->text(), QString("2"));
-        QTest::keyClicks(w.Text2, "5");
-        QCOMPARE(w.Text1->text(), QString("1"));
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().Text1->text(), QString("2"));
+        w.Ui().Text2->clear();
+        QCOMPARE(w.Ui().Text1->text(), QString("2"));
+        QTest::keyClicks(w.Ui().Text2, "5");
+        QCOMPARE(w.Ui().Text1->text(), QString("1"));
         QCOMPARE(p->m().CurrentNumber, 1);
-        QTest::keyClicks(w.Text2, "x");
+        QTest::keyClicks(w.Ui().Text2, "x");
         QCOMPARE(p->m().CurrentNumber, 1);
     }
 
@@ -240,30 +240,30 @@ private slots:
     {
         frmMain& w = open({"I am fine.\t私は元気です。"});
         Click(Word(w, "I"));
-        Click(w.BGiveup);
-        QVERIFY(w.Label3->isVisible());
-        QCOMPARE(w.Label4->text(), QString("I"));
-        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
-        QCOMPARE(w.LabelCHK->text(), QString("答えを見ましょう。"));
+        Click(w.Ui().BGiveup);
+        QVERIFY(w.Ui().Label3->isVisible());
+        QCOMPARE(w.Ui().Label4->text(), QString("I"));
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("I am fine."));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("答えを見ましょう。"));
         QCOMPARE(p->m().WordButtonCount, 0);
-        Click(w.BGiveup);
-        QCOMPARE(w.Label4->text(), QString("I am fine."));
+        Click(w.Ui().BGiveup);
+        QCOMPARE(w.Ui().Label4->text(), QString("I am fine."));
         QCOMPARE(p->m().QuestionTable[1].CorrectCount + p->m().QuestionTable[1].WrongCount, 0);
-        Click(w.BClear); // no word buttons: nothing happens
-        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
+        Click(w.Ui().BClear); // no word buttons: nothing happens
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("I am fine."));
     }
 
     void postcardJapaneseToEnglish()
     {
         frmMain& w = open({"I am fine.\t私は元気です。"}, 1);
-        Click(w.BCheck);
-        QCOMPARE(w.LabelCHK->text(), QString("問題文を表示してください。"));
-        Click(w.BStart);
-        QCOMPARE(w.Quest->text(), QString("私は元気です。"));
-        QVERIFY(!w.BClear->isVisible());
-        w.Anser->setPlainText("my guess");
-        Click(w.BCheck);
-        QCOMPARE(w.Anser->toPlainText(), QString("I am fine."));
+        Click(w.Ui().BCheck);
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題文を表示してください。"));
+        Click(w.Ui().BStart);
+        QCOMPARE(w.Ui().Quest->text(), QString("私は元気です。"));
+        QVERIFY(!w.Ui().BClear->isVisible());
+        w.Ui().Anser->setPlainText("my guess");
+        Click(w.Ui().BCheck);
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("I am fine."));
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 0);
         QCOMPARE(w.StatusText(), p->path("q.txt"));
     }
@@ -271,12 +271,12 @@ private slots:
     void postcardEnglishToJapanese()
     {
         frmMain& w = open({"I am fine.\t私は元気です。", "No tab here"}, 2);
-        Click(w.BStart);
-        QCOMPARE(w.Quest->text(), QString("I am fine."));
+        Click(w.Ui().BStart);
+        QCOMPARE(w.Ui().Quest->text(), QString("I am fine."));
         w.JudgeAnswer();
-        QCOMPARE(w.LabelCHK->text(), QString("問題文を表示してください。"));
-        Click(w.BNext);
-        QCOMPARE(w.Quest->text(), QString("No tab here"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("問題文を表示してください。"));
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().Quest->text(), QString("No tab here"));
     }
 
     // A line without a TAB is all sentence: shown whole, no word buttons, and a
@@ -284,17 +284,17 @@ private slots:
     void lineWithoutTab()
     {
         frmMain& w = open({"One.\t一", "Just words"});
-        Click(w.BNext);
-        QCOMPARE(w.Quest->text(), QString("Just words"));
+        Click(w.Ui().BNext);
+        QCOMPARE(w.Ui().Quest->text(), QString("Just words"));
         QCOMPARE(p->m().WordButtonCount, 0);
         w.JudgeAnswer();
-        QCOMPARE(w.LabelCHK->text(), QString("単語ボタンを表示してください。"));
-        Click(w.BGiveup);
-        QCOMPARE(w.Anser->toPlainText(), QString("Just words"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("単語ボタンを表示してください。"));
+        Click(w.Ui().BGiveup);
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString("Just words"));
         // Start on it: the question area empties and nothing is built.
         w.ShowCurrentQuestion();
-        QCOMPARE(w.Quest->text(), QString());
-        QCOMPARE(w.Anser->toPlainText(), QString());
+        QCOMPARE(w.Ui().Quest->text(), QString());
+        QCOMPARE(w.Ui().Anser->toPlainText(), QString());
         QCOMPARE(p->m().WordButtonCount, 0);
     }
 
@@ -310,9 +310,9 @@ private slots:
     {
         frmMain& w = open({"Go.\t行け。"});
         p->m().CorrectMessageCount = 0;
-        w.LabelCHK->setText("kept");
+        w.Ui().LabelCHK->setText("kept");
         Click(Word(w, "Go."));
-        QCOMPARE(w.LabelCHK->text(), QString("kept"));
+        QCOMPARE(w.Ui().LabelCHK->text(), QString("kept"));
         QCOMPARE(p->m().QuestionTable[1].CorrectCount, 1);
     }
 
@@ -330,13 +330,13 @@ private slots:
         frmMain& w = open({"One two three.\t一", "Four five six seven.\t二", "Eight nine.\t三"});
         auto study = [&] {
             for (int i = 0; i < 12; ++i) {
-                Click(i % 6 < 3 ? w.BNext : w.BBack);
+                Click(i % 6 < 3 ? w.Ui().BNext : w.Ui().BBack);
                 // Past the last question no buttons are left to click.
                 if (w.WordButtons().size() > 1)
                     Click(w.WordButtons()[1]);
                 w.grab();
                 if (i % 4 == 0) {
-                    Click(w.BClear);
+                    Click(w.Ui().BClear);
                     w.grab();
                 }
             }

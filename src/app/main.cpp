@@ -108,7 +108,7 @@ int main(int argc, char* argv[])
     // The benchmark asks when the first question is on screen.
     ShownReport report;
     if (qEnvironmentVariableIsSet("QUILLMERE_REPORT_SHOWN"))
-        MainForm.Quest->installEventFilter(&report);
+        MainForm.Ui().Quest->installEventFilter(&report);
     StartupFiles files = reading.get();
     MainForm.Load(&files);
     MainForm.show();

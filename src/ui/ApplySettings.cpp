@@ -47,21 +47,21 @@ void frmMain::Load(StartupFiles* files)
         m.Ini.Read();
     }
     if (m.Ini.Missing()) {
-        Quest->setText(Messages::NoIniFile);
-        Anser->setPlainText(Messages::SetUpOptions);
+        ui.Quest->setText(Messages::NoIniFile);
+        ui.Anser->setPlainText(Messages::SetUpOptions);
         // A file that is there but cannot be read is left as it is.
         if (m.Ini.Unreadable())
-            LabelCHK->setText(Messages::IniUnreadable);
+            ui.LabelCHK->setText(Messages::IniUnreadable);
         return;
     }
     m.Ini.TakeSettings(m.Settings);
     const LoadOutcome outcome = ApplySettings(std::move(prepared));
     if (m.QuestionLineCount == -1)
-        LabelCHK->setText(Messages::QuestionFileMissing);
+        ui.LabelCHK->setText(Messages::QuestionFileMissing);
     ShowFirstQuestion();
     // The size message outlasts the first question's "no file" message.
     if (IsRefusal(outcome))
-        LabelCHK->setText(Messages::RefusalMessage(outcome));
+        ui.LabelCHK->setText(Messages::RefusalMessage(outcome));
     SayIfHistoryMoved();
     FocusForNextKey();
 }
@@ -70,14 +70,14 @@ LoadOutcome frmMain::ApplySettings(std::optional<PreparedQuestions> prepared)
 {
     AppSettings& s = m.Settings;
     ApplyFonts();
-    Label3->hide();
-    Label4->hide();
+    ui.Label3->hide();
+    ui.Label4->hide();
 
     ShowModeControls();
     if (const auto rules = Rules(); rules && rules->emptiedOnApply) {
-        Quest->clear();
-        LabelCHK->clear();
-        Anser->clear();
+        ui.Quest->clear();
+        ui.LabelCHK->clear();
+        ui.Anser->clear();
         RemoveWordButtons();
     }
 
@@ -95,7 +95,7 @@ LoadOutcome frmMain::ApplySettings(std::optional<PreparedQuestions> prepared)
         if (IsRefusal(outcome)) {
             // Refused: the table loaded before stays with the name its history
             // is saved under; the caller puts the configured name back.
-            LabelCHK->setText(Messages::RefusalMessage(outcome));
+            ui.LabelCHK->setText(Messages::RefusalMessage(outcome));
             return outcome;
         }
         if (outcome == LoadOutcome::Missing) {
@@ -103,22 +103,22 @@ LoadOutcome frmMain::ApplySettings(std::optional<PreparedQuestions> prepared)
             // buttons and rows; the status bar stays as it was.
             DropQuestions();
             RemoveWordButtons();
-            Anser->clear();
-            Quest->clear();
+            ui.Anser->clear();
+            ui.Quest->clear();
             return outcome;
         }
         {
-            LabelCHK->setText(Messages::Loaded);
+            ui.LabelCHK->setText(Messages::Loaded);
             m.CurrentIndex = 1;
             m.CurrentNumber = 1;
-            Text1->setText(QString::number(m.CurrentNumber));
-            Text2->setText(QString::number(m.EligibleCount));
+            ui.Text1->setText(QString::number(m.CurrentNumber));
+            ui.Text2->setText(QString::number(m.EligibleCount));
         }
     }
     SetStatusText(s.QuestionFile);
     RemoveWordButtons();
-    Anser->clear();
-    Quest->clear();
+    ui.Anser->clear();
+    ui.Quest->clear();
     return outcome;
 }
 
@@ -150,13 +150,13 @@ bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
     }
     ApplySettings(std::move(prepared));
     if (save) {
-        Quest->clear();
-        Anser->clear();
+        ui.Quest->clear();
+        ui.Anser->clear();
     }
     if (!ShowFirstQuestion())
-        BStart->show();
+        ui.BStart->show();
     if (IsRefusal(refused))
-        LabelCHK->setText(Messages::RefusalMessage(refused));
+        ui.LabelCHK->setText(Messages::RefusalMessage(refused));
     else
         SayIfHistoryMoved();
     SayIfIniUnreadable();
@@ -169,7 +169,7 @@ void frmMain::mnuFileOpen_Click()
     if (path.isEmpty())
         return;
     if (HasLineBreak(path)) {
-        LabelCHK->setText(Messages::LineBreakRefused);
+        ui.LabelCHK->setText(Messages::LineBreakRefused);
         return;
     }
     // The loaded file's answers go under its own name before another file is
@@ -187,7 +187,7 @@ void frmMain::mnuFileOpen_Click()
         DropQuestions();
     ShowCurrentQuestion();
     if (IsRefusal(outcome))
-        LabelCHK->setText(Messages::RefusalMessage(outcome));
+        ui.LabelCHK->setText(Messages::RefusalMessage(outcome));
     else
         SayIfHistoryMoved();
     SayIfIniUnreadable();
@@ -197,14 +197,14 @@ void frmMain::SayIfIniUnreadable()
 {
     // No question file loads without english.ini; this is why.
     if (m.Ini.Unreadable())
-        LabelCHK->setText(Messages::IniUnreadable);
+        ui.LabelCHK->setText(Messages::IniUnreadable);
 }
 
 void frmMain::SayIfHistoryMoved()
 {
     // Said over the first question, which empties the comment line.
     if (m.HasHistory() && !m.HistoryMovedFrom.isEmpty())
-        LabelCHK->setText(Messages::HistoryMoved);
+        ui.LabelCHK->setText(Messages::HistoryMoved);
 }
 
 void frmMain::DropQuestions()

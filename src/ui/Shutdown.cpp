@@ -40,7 +40,7 @@ void frmMain::Exit()
     // A history that cannot be written keeps the window open unless the user
     // chooses to end without it.
     if (!SaveForExit()) {
-        LabelCHK->setText(Messages::ExitNotSaved);
+        ui.LabelCHK->setText(Messages::ExitNotSaved);
         emit Closing(false);
         return;
     }
@@ -95,7 +95,7 @@ void frmMain::closeEvent(QCloseEvent* event)
             return;
         case SaveChoice::Save:
             if (!SaveForExit()) {
-                LabelCHK->setText(Messages::ExitNotSaved);
+                ui.LabelCHK->setText(Messages::ExitNotSaved);
                 event->ignore();
                 emit Closing(false);
                 return;

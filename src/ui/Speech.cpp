@@ -19,79 +19,79 @@ void frmMain::SetSpeaker(Speaker* replacement)
 
 void frmMain::BuildSpeechMenu()
 {
-    mnuStudy->addSeparator();
-    mnuStudySpeak = mnuStudy->addAction(QStringLiteral("読み上げ"));
-    mnuStudySpeak->setObjectName(QStringLiteral("mnuStudySpeak"));
-    mnuStudySpeak->setShortcut(QKeySequence(Qt::Key_F6));
-    connect(mnuStudySpeak, &QAction::triggered, this,
+    ui.mnuStudy->addSeparator();
+    ui.mnuStudySpeak = ui.mnuStudy->addAction(QStringLiteral("読み上げ"));
+    ui.mnuStudySpeak->setObjectName(QStringLiteral("mnuStudySpeak"));
+    ui.mnuStudySpeak->setShortcut(QKeySequence(Qt::Key_F6));
+    connect(ui.mnuStudySpeak, &QAction::triggered, this,
             [this] { Handle([this] { Speak_Click(); }); });
 
-    mnuStudySpeakAfter = mnuStudy->addAction(QStringLiteral("正解後に読み上げる"));
-    mnuStudySpeakAfter->setObjectName(QStringLiteral("mnuStudySpeakAfter"));
-    mnuStudySpeakAfter->setCheckable(true);
-    mnuStudySpeakAfter->setChecked(speech->AfterVerdict());
-    connect(mnuStudySpeakAfter, &QAction::toggled, speech,
+    ui.mnuStudySpeakAfter = ui.mnuStudy->addAction(QStringLiteral("正解後に読み上げる"));
+    ui.mnuStudySpeakAfter->setObjectName(QStringLiteral("mnuStudySpeakAfter"));
+    ui.mnuStudySpeakAfter->setCheckable(true);
+    ui.mnuStudySpeakAfter->setChecked(speech->AfterVerdict());
+    connect(ui.mnuStudySpeakAfter, &QAction::toggled, speech,
             [this](bool on) { speech->SetAfterVerdict(on); });
 
     // The voices are listed when the menu opens: the engine starts then, not
     // at start-up.
-    mnuStudyVoice = mnuStudy->addMenu(QStringLiteral("声"));
-    mnuStudyVoice->setObjectName(QStringLiteral("mnuStudyVoice"));
-    connect(mnuStudyVoice, &QMenu::aboutToShow, this, [this] {
-        mnuStudyVoice->clear();
-        auto* group = new QActionGroup(mnuStudyVoice);
+    ui.mnuStudyVoice = ui.mnuStudy->addMenu(QStringLiteral("声"));
+    ui.mnuStudyVoice->setObjectName(QStringLiteral("mnuStudyVoice"));
+    connect(ui.mnuStudyVoice, &QMenu::aboutToShow, this, [this] {
+        ui.mnuStudyVoice->clear();
+        auto* group = new QActionGroup(ui.mnuStudyVoice);
         const QStringList voices = speech->Voices();
         for (int i = 0; i < voices.size(); ++i) {
-            QAction* a = mnuStudyVoice->addAction(voices[i]);
+            QAction* a = ui.mnuStudyVoice->addAction(voices[i]);
             a->setCheckable(true);
             a->setChecked(i == speech->Voice());
             group->addAction(a);
             connect(a, &QAction::triggered, this, [this, i] { speech->ChooseVoice(i); });
         }
         if (voices.isEmpty())
-            mnuStudyVoice->addAction(Messages::NoEnglishVoice)->setEnabled(false);
+            ui.mnuStudyVoice->addAction(Messages::NoEnglishVoice)->setEnabled(false);
     });
 
-    mnuStudyRate = mnuStudy->addMenu(QStringLiteral("速さ"));
-    mnuStudyRate->setObjectName(QStringLiteral("mnuStudyRate"));
-    auto* rates = new QActionGroup(mnuStudyRate);
+    ui.mnuStudyRate = ui.mnuStudy->addMenu(QStringLiteral("速さ"));
+    ui.mnuStudyRate->setObjectName(QStringLiteral("mnuStudyRate"));
+    auto* rates = new QActionGroup(ui.mnuStudyRate);
     const double stored = speech->Rate();
     for (const SpeechController::RateChoice& choice : SpeechController::Rates()) {
-        QAction* a = mnuStudyRate->addAction(choice.caption);
+        QAction* a = ui.mnuStudyRate->addAction(choice.caption);
         a->setCheckable(true);
         a->setChecked(qFuzzyCompare(1 + choice.rate, 1 + stored));
         rates->addAction(a);
         connect(a, &QAction::triggered, this,
                 [this, rate = choice.rate] { speech->ChooseRate(rate); });
     }
-    connect(mnuStudy, &QMenu::aboutToShow, this, [this] { CheckSpeech(); });
+    connect(ui.mnuStudy, &QMenu::aboutToShow, this, [this] { CheckSpeech(); });
 
-    mnuStudy->addSeparator();
-    mnuStudyProgress = mnuStudy->addAction(QStringLiteral("学習状況"));
-    mnuStudyProgress->setObjectName(QStringLiteral("mnuStudyProgress"));
-    mnuStudyProgress->setShortcut(QKeySequence(Qt::Key_F7));
-    connect(mnuStudyProgress, &QAction::triggered, this, [this] { StudyStatus_Click(); });
+    ui.mnuStudy->addSeparator();
+    ui.mnuStudyProgress = ui.mnuStudy->addAction(QStringLiteral("学習状況"));
+    ui.mnuStudyProgress->setObjectName(QStringLiteral("mnuStudyProgress"));
+    ui.mnuStudyProgress->setShortcut(QKeySequence(Qt::Key_F7));
+    connect(ui.mnuStudyProgress, &QAction::triggered, this, [this] { StudyStatus_Click(); });
 
     // A small button in the free space between Give up and the number boxes.
-    BSpeak = new QPushButton(QStringLiteral("読み上げ"), centralWidget());
-    BSpeak->setObjectName(QStringLiteral("BSpeak"));
-    BSpeak->setGeometry(TwipsRect(5880, 6480, 855, 375));
-    BSpeak->setToolTip(QStringLiteral("読み上げ (F6)"));
-    connect(BSpeak, &QPushButton::clicked, this, [this] { Handle([this] { Speak_Click(); }); });
+    ui.BSpeak = new QPushButton(QStringLiteral("読み上げ"), centralWidget());
+    ui.BSpeak->setObjectName(QStringLiteral("BSpeak"));
+    ui.BSpeak->setGeometry(TwipsRect(5880, 6480, 855, 375));
+    ui.BSpeak->setToolTip(QStringLiteral("読み上げ (F6)"));
+    connect(ui.BSpeak, &QPushButton::clicked, this, [this] { Handle([this] { Speak_Click(); }); });
 }
 
 bool frmMain::CheckSpeech()
 {
     const bool available = speech->Available();
-    if (mnuStudySpeak->isEnabled() == available)
+    if (ui.mnuStudySpeak->isEnabled() == available)
         return available;
-    mnuStudySpeak->setEnabled(available);
-    BSpeak->setEnabled(available);
+    ui.mnuStudySpeak->setEnabled(available);
+    ui.BSpeak->setEnabled(available);
     const QString tip = available ? QStringLiteral("読み上げ (F6)") : Messages::NoEnglishVoice;
-    mnuStudySpeak->setToolTip(tip);
-    BSpeak->setToolTip(tip);
+    ui.mnuStudySpeak->setToolTip(tip);
+    ui.BSpeak->setToolTip(tip);
     if (!available)
-        sbStatusBar->showMessage(Messages::NoEnglishVoice, 8000);
+        ui.sbStatusBar->showMessage(Messages::NoEnglishVoice, 8000);
     return available;
 }
 
@@ -103,14 +103,14 @@ void frmMain::Speak_Click()
         speech->Stop();
         return;
     }
-    if (!m.HoldsRecord(m.CurrentIndex) || Quest->text().isEmpty())
+    if (!m.HoldsRecord(m.CurrentIndex) || ui.Quest->text().isEmpty())
         return;
     speech->Say(EnglishPart(m.Current().Text));
 }
 
 void frmMain::SpeakAfterVerdict()
 {
-    if (!mnuStudySpeakAfter->isChecked() || !m.HoldsRecord(m.CurrentIndex))
+    if (!ui.mnuStudySpeakAfter->isChecked() || !m.HoldsRecord(m.CurrentIndex))
         return;
     if (CheckSpeech())
         speech->Say(EnglishPart(m.Current().Text));

@@ -38,18 +38,18 @@ void frmMain::Words_Click(int index)
 {
     if (!wordPanel->Holds(index))
         return;
-    const QString answer = Anser->toPlainText();
+    const QString answer = ui.Anser->toPlainText();
     const QString word = wordPanel->WordOf(index);
     if (!wordPanel->Used(index)) {
-        Anser->setPlainText(answer + word);
+        ui.Anser->setPlainText(answer + word);
         wordPanel->SetUsed(index, true);
     } else if (const auto shorter = TakeBackWord(answer, word)) {
-        Anser->setPlainText(*shorter);
+        ui.Anser->setPlainText(*shorter);
         wordPanel->SetUsed(index, false);
     } else {
         wordPanel->SetUsed(index, true);
     }
-    Anser->moveCursor(QTextCursor::End);
+    ui.Anser->moveCursor(QTextCursor::End);
     if (wordPanel->AllUsed())
         JudgeAnswer();
 }
@@ -85,15 +85,15 @@ bool frmMain::IsCandidate(int index) const
 void frmMain::BClear_Click()
 {
     if (m.QuestionLineCount < 1) {
-        LabelCHK->setText(Messages::NoQuestionFile);
+        ui.LabelCHK->setText(Messages::NoQuestionFile);
         return;
     }
     if (m.WordButtonCount <= 0)
         return;
     wordPanel->MakeAllAvailable();
     answered = false;
-    LabelCHK->clear();
-    Anser->clear();
-    Label3->hide();
-    Label4->hide();
+    ui.LabelCHK->clear();
+    ui.Anser->clear();
+    ui.Label3->hide();
+    ui.Label4->hide();
 }

@@ -124,30 +124,31 @@ Options* frmMain::OptionsWindow() const
 
 void frmMain::BuildMenu()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    ui.mnuFile = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    ui.mnuFile->setObjectName(QStringLiteral("mnuFile"));
     auto item = [this](QAction*& action, const char* name, const QString& caption,
                        void (frmMain::*handler)()) {
-        action = mnuFile->addAction(caption);
+        action = ui.mnuFile->addAction(caption);
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this,
                 [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
     };
-    item(mnuFileOpen, "mnuFileOpen", QStringLiteral("開く(&O)..."), &frmMain::mnuFileOpen_Click);
-    item(Mazeru, "Mazeru", QStringLiteral("混ぜる"), &frmMain::Mazeru_Click);
-    item(FileSetting, "FileSetting", QStringLiteral("オプション設定"), &frmMain::FileSetting_Click);
-    item(mnuFileExit, "mnuFileExit", QStringLiteral("終了(&X)"), &frmMain::mnuFileExit_Click);
+    item(ui.mnuFileOpen, "mnuFileOpen", QStringLiteral("開く(&O)..."), &frmMain::mnuFileOpen_Click);
+    item(ui.Mazeru, "Mazeru", QStringLiteral("混ぜる"), &frmMain::Mazeru_Click);
+    item(ui.FileSetting, "FileSetting", QStringLiteral("オプション設定"),
+         &frmMain::FileSetting_Click);
+    item(ui.mnuFileExit, "mnuFileExit", QStringLiteral("終了(&X)"), &frmMain::mnuFileExit_Click);
 }
 
 void frmMain::BuildStudyMenu()
 {
     // Keys that never collide with typing to pick words: function keys, Page
     // Up/Down and Ctrl with a letter.
-    mnuStudy = menuBar()->addMenu(QStringLiteral("学習(&S)"));
-    mnuStudy->setObjectName(QStringLiteral("mnuStudy"));
+    ui.mnuStudy = menuBar()->addMenu(QStringLiteral("学習(&S)"));
+    ui.mnuStudy->setObjectName(QStringLiteral("mnuStudy"));
     auto item = [this](QAction*& action, const char* name, QPushButton* button,
                        const QKeySequence& key, void (frmMain::*handler)(), const QString& also) {
-        action = mnuStudy->addAction(button->text());
+        action = ui.mnuStudy->addAction(button->text());
         action->setObjectName(QLatin1String(name));
         action->setShortcut(key);
         // A command runs only where its button is offered.
@@ -158,17 +159,17 @@ void frmMain::BuildStudyMenu()
         button->setToolTip(button->text() + QStringLiteral(" (") +
                            key.toString(QKeySequence::NativeText) + also + QLatin1Char(')'));
     };
-    item(mnuStudyStart, "mnuStudyStart", BStart, QKeySequence(Qt::Key_F5), &frmMain::BStart_Click,
-         QStringLiteral(", Enter"));
-    item(mnuStudyCheck, "mnuStudyCheck", BCheck, QKeySequence(Qt::Key_F2), &frmMain::BCheck_Click,
-         QStringLiteral(", Enter"));
-    item(mnuStudyNext, "mnuStudyNext", BNext, QKeySequence(Qt::Key_PageDown), &frmMain::BNext_Click,
-         QStringLiteral(", Enter"));
-    item(mnuStudyBack, "mnuStudyBack", BBack, QKeySequence(Qt::Key_PageUp), &frmMain::BBack_Click,
-         QString());
-    item(mnuStudyClear, "mnuStudyClear", BClear, QKeySequence(Qt::CTRL | Qt::Key_L),
+    item(ui.mnuStudyStart, "mnuStudyStart", ui.BStart, QKeySequence(Qt::Key_F5),
+         &frmMain::BStart_Click, QStringLiteral(", Enter"));
+    item(ui.mnuStudyCheck, "mnuStudyCheck", ui.BCheck, QKeySequence(Qt::Key_F2),
+         &frmMain::BCheck_Click, QStringLiteral(", Enter"));
+    item(ui.mnuStudyNext, "mnuStudyNext", ui.BNext, QKeySequence(Qt::Key_PageDown),
+         &frmMain::BNext_Click, QStringLiteral(", Enter"));
+    item(ui.mnuStudyBack, "mnuStudyBack", ui.BBack, QKeySequence(Qt::Key_PageUp),
+         &frmMain::BBack_Click, QString());
+    item(ui.mnuStudyClear, "mnuStudyClear", ui.BClear, QKeySequence(Qt::CTRL | Qt::Key_L),
          &frmMain::BClear_Click, QString());
-    item(mnuStudyGiveup, "mnuStudyGiveup", BGiveup, QKeySequence(Qt::CTRL | Qt::Key_G),
+    item(ui.mnuStudyGiveup, "mnuStudyGiveup", ui.BGiveup, QKeySequence(Qt::CTRL | Qt::Key_G),
          &frmMain::BGiveup_Click, QString());
 }
 
@@ -200,7 +201,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 bool frmMain::WaitingForStart() const
 {
-    return !BStart->isHidden() && Quest->text().isEmpty();
+    return !ui.BStart->isHidden() && ui.Quest->text().isEmpty();
 }
 
 bool frmMain::ShowFirstQuestion()
@@ -210,7 +211,7 @@ bool frmMain::ShowFirstQuestion()
     if (!rules || !rules->firstQuestionAtOnce)
         return false;
     ShowCurrentQuestion();
-    BStart->hide();
+    ui.BStart->hide();
     return true;
 }
 
@@ -250,9 +251,9 @@ void frmMain::FocusForNextKey()
     if (QPushButton* first = wordPanel->First(); rules && rules->wordButtons && first)
         first->setFocus();
     else if (WaitingForStart())
-        BStart->setFocus();
+        ui.BStart->setFocus();
     else
-        BNext->setFocus();
+        ui.BNext->setFocus();
 }
 
 void frmMain::BuildControls()
@@ -274,32 +275,32 @@ void frmMain::BuildControls()
         SetColours(l, bg, fg);
     };
     const QColor window(0xC0, 0xC0, 0xFF);
-    label(Quest, "Quest", QString(), TwipsRect(975, 120, 8265, 975), 15.75,
+    label(ui.Quest, "Quest", QString(), TwipsRect(975, 120, 8265, 975), 15.75,
           Qt::AlignHCenter | Qt::AlignTop, QColor(0xFF, 0xFF, 0xC0), QColor(0x40, 0x00, 0x00));
-    Quest->setWordWrap(true);
-    label(Label1, "Label1", QStringLiteral("問題："), TwipsRect(240, 480, 735, 375), 12,
+    ui.Quest->setWordWrap(true);
+    label(ui.Label1, "Label1", QStringLiteral("問題："), TwipsRect(240, 480, 735, 375), 12,
           Qt::AlignLeft | Qt::AlignTop, window);
 
-    Anser = new QTextEdit(client);
-    Anser->setObjectName(QStringLiteral("Anser"));
-    Anser->setAcceptRichText(false);
-    Anser->setTabChangesFocus(true);
-    Anser->setGeometry(TwipsRect(960, 1200, 8295, 975));
-    Anser->setFont(DesignFont(15.75));
-    Anser->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    Anser->document()->setDefaultTextOption([] {
+    ui.Anser = new QTextEdit(client);
+    ui.Anser->setObjectName(QStringLiteral("Anser"));
+    ui.Anser->setAcceptRichText(false);
+    ui.Anser->setTabChangesFocus(true);
+    ui.Anser->setGeometry(TwipsRect(960, 1200, 8295, 975));
+    ui.Anser->setFont(DesignFont(15.75));
+    ui.Anser->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    ui.Anser->document()->setDefaultTextOption([] {
         QTextOption o(Qt::AlignHCenter);
         o.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         return o;
     }());
-    SetColours(Anser, QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x40));
-    Anser->setAccessibleName(QStringLiteral("答え"));
+    SetColours(ui.Anser, QColor(0xFF, 0xFF, 0xFF), QColor(0x00, 0x00, 0x40));
+    ui.Anser->setAccessibleName(QStringLiteral("答え"));
 
-    label(Label2, "Label2", QStringLiteral("答え："), TwipsRect(240, 1440, 735, 375), 12,
+    label(ui.Label2, "Label2", QStringLiteral("答え："), TwipsRect(240, 1440, 735, 375), 12,
           Qt::AlignLeft | Qt::AlignTop, window);
     // One line of 18 points in a row 25 pixels high: centred, so a face with a
     // tall line box loses its empty top and bottom rather than the glyphs.
-    label(LabelCHK, "LabelCHK", QString(), TwipsRect(960, 2400, 8295, 375), 18,
+    label(ui.LabelCHK, "LabelCHK", QString(), TwipsRect(960, 2400, 8295, 375), 18,
           Qt::AlignLeft | Qt::AlignVCenter, window, QColor(0xC0, 0x40, 0x00));
 
     auto* words0 = new QPushButton(QStringLiteral("単語"), client);
@@ -313,9 +314,9 @@ void frmMain::BuildControls()
     }());
     words0->raise();
 
-    label(Label3, "Label3", QStringLiteral("あなたの回答"), TwipsRect(960, 2880, 8295, 495), 15.75,
-          Qt::AlignHCenter | Qt::AlignTop, window);
-    label(Label4, "Label4", QString(), TwipsRect(960, 3480, 8295, 495), 14.25,
+    label(ui.Label3, "Label3", QStringLiteral("あなたの回答"), TwipsRect(960, 2880, 8295, 495),
+          15.75, Qt::AlignHCenter | Qt::AlignTop, window);
+    label(ui.Label4, "Label4", QString(), TwipsRect(960, 3480, 8295, 495), 14.25,
           Qt::AlignHCenter | Qt::AlignTop, window);
 
     auto button = [this](QPushButton*& b, const char* name, const QString& caption, int left,
@@ -331,17 +332,17 @@ void frmMain::BuildControls()
         connect(b, &QPushButton::clicked, this,
                 [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
     };
-    button(BStart, "BStart", QStringLiteral("開始"), 120, 855, QColor(0xFF, 0xC0, 0xC0),
+    button(ui.BStart, "BStart", QStringLiteral("開始"), 120, 855, QColor(0xFF, 0xC0, 0xC0),
            &frmMain::BStart_Click);
-    button(BCheck, "BCheck", QStringLiteral("チェック"), 1080, 855, QColor(0xFF, 0xFF, 0xC0),
+    button(ui.BCheck, "BCheck", QStringLiteral("チェック"), 1080, 855, QColor(0xFF, 0xFF, 0xC0),
            &frmMain::BCheck_Click);
-    button(BNext, "BNext", QStringLiteral("次"), 2040, 855, QColor(0xC0, 0xFF, 0xC0),
+    button(ui.BNext, "BNext", QStringLiteral("次"), 2040, 855, QColor(0xC0, 0xFF, 0xC0),
            &frmMain::BNext_Click);
-    button(BBack, "BBack", QStringLiteral("前"), 3000, 855, QColor(0xC0, 0xFF, 0xC0),
+    button(ui.BBack, "BBack", QStringLiteral("前"), 3000, 855, QColor(0xC0, 0xFF, 0xC0),
            &frmMain::BBack_Click);
-    button(BClear, "BClear", QStringLiteral("クリア"), 3960, 855, QColor(0xC0, 0xFF, 0xC0),
+    button(ui.BClear, "BClear", QStringLiteral("クリア"), 3960, 855, QColor(0xC0, 0xFF, 0xC0),
            &frmMain::BClear_Click);
-    button(BGiveup, "BGiveup", QStringLiteral("Give up"), 4920, 855, QColor(0x80, 0xFF, 0xFF),
+    button(ui.BGiveup, "BGiveup", QStringLiteral("Give up"), 4920, 855, QColor(0x80, 0xFF, 0xFF),
            &frmMain::BGiveup_Click);
 
     auto numberBox = [this](QLineEdit*& t, const char* name, int left, const QString& accessible) {
@@ -351,27 +352,27 @@ void frmMain::BuildControls()
         t->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         t->setAccessibleName(accessible);
     };
-    numberBox(Text1, "Text1", 6840, QStringLiteral("問題番号"));
-    numberBox(Text2, "Text2", 7560, QStringLiteral("問題数"));
+    numberBox(ui.Text1, "Text1", 6840, QStringLiteral("問題番号"));
+    numberBox(ui.Text2, "Text2", 7560, QStringLiteral("問題数"));
     {
-        QPalette p = Text2->palette();
+        QPalette p = ui.Text2->palette();
         p.setColor(QPalette::Base, QColor(0xFF, 0xFF, 0x80));
-        Text2->setPalette(p);
+        ui.Text2->setPalette(p);
     }
     // The change handler runs at once, also when the load writes the box.
-    connect(Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
+    connect(ui.Text2, &QLineEdit::textChanged, this, [this] { Text2_Change(); });
 
-    button(BExit, "BExit", QStringLiteral("終了"), 8280, 975, QColor(), &frmMain::BExit_Click);
+    button(ui.BExit, "BExit", QStringLiteral("終了"), 8280, 975, QColor(), &frmMain::BExit_Click);
 
-    sbStatusBar = new QStatusBar(this);
-    sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
-    sbStatusBar->setSizeGripEnabled(false);
-    sbStatusBar->setFixedHeight(TwipsToPixels(390));
-    statusText = new QLabel(QStringLiteral("現在の問題ファイル"), sbStatusBar);
+    ui.sbStatusBar = new QStatusBar(this);
+    ui.sbStatusBar->setObjectName(QStringLiteral("sbStatusBar"));
+    ui.sbStatusBar->setSizeGripEnabled(false);
+    ui.sbStatusBar->setFixedHeight(TwipsToPixels(390));
+    statusText = new QLabel(QStringLiteral("現在の問題ファイル"), ui.sbStatusBar);
     statusText->setObjectName(QStringLiteral("sbStatusBarText"));
     statusText->setTextFormat(Qt::PlainText);
-    sbStatusBar->addWidget(statusText, 1);
-    setStatusBar(sbStatusBar);
+    ui.sbStatusBar->addWidget(statusText, 1);
+    setStatusBar(ui.sbStatusBar);
 
     // The word buttons of a question, over the word area.
     wordPanel = new WordButtonPanel(
@@ -381,11 +382,11 @@ void frmMain::BuildControls()
     connect(wordPanel, &WordButtonPanel::Picked, this, [this](int index) { Words_Click(index); });
 
     // Focus order of the window.
-    QWidget* order[] = {Anser,  BClear,  BCheck, BNext, BExit, words0,
-                        BStart, BGiveup, BBack,  Text1, Text2};
+    QWidget* order[] = {ui.Anser,  ui.BClear,  ui.BCheck, ui.BNext, ui.BExit, words0,
+                        ui.BStart, ui.BGiveup, ui.BBack,  ui.Text1, ui.Text2};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
-    Anser->setFocus();
+    ui.Anser->setFocus();
 }
 
 QString frmMain::StatusText() const
@@ -400,7 +401,7 @@ void frmMain::SetStatusText(const QString& text)
 
 QString frmMain::AnswerText() const
 {
-    return Anser->toPlainText();
+    return ui.Anser->toPlainText();
 }
 
 void frmMain::Handle(std::function<void()> command)
@@ -444,9 +445,9 @@ void ApplyFont(QWidget* w, const QString& name, const QString& size)
 void frmMain::ApplyFonts()
 {
     const AppSettings& s = m.Settings;
-    ApplyFont(Quest, s.JapaneseFontName, s.JapaneseFontSize);
-    ApplyFont(Anser, s.EnglishFontName, s.EnglishFontSize);
-    ApplyFont(LabelCHK, s.CommentFontName, s.CommentFontSize);
+    ApplyFont(ui.Quest, s.JapaneseFontName, s.JapaneseFontSize);
+    ApplyFont(ui.Anser, s.EnglishFontName, s.EnglishFontSize);
+    ApplyFont(ui.LabelCHK, s.CommentFontName, s.CommentFontSize);
 }
 
 void frmMain::WriteQuestionStatus()
@@ -489,17 +490,17 @@ void frmMain::ShowCurrentQuestion()
 {
     const MoveResult result = session->Start();
     if (result == MoveResult::NoFile || result == MoveResult::NothingEligible) {
-        LabelCHK->setText(MoveMessage(result));
+        ui.LabelCHK->setText(MoveMessage(result));
         return;
     }
-    Anser->clear();
-    Quest->clear();
-    LabelCHK->clear();
-    Label3->hide();
-    Label4->hide();
+    ui.Anser->clear();
+    ui.Quest->clear();
+    ui.LabelCHK->clear();
+    ui.Label3->hide();
+    ui.Label4->hide();
     ApplyFonts();
     if (result == MoveResult::PastEnd) {
-        LabelCHK->setText(MoveMessage(result));
+        ui.LabelCHK->setText(MoveMessage(result));
         return;
     }
     answered = false;
@@ -509,8 +510,8 @@ void frmMain::ShowCurrentQuestion()
         return;
     if (const auto rules = Rules()) {
         RemoveWordButtons();
-        Quest->setText(rules->shown == QuestionSide::English ? EnglishPart(r.Text)
-                                                             : JapanesePart(r.Text));
+        ui.Quest->setText(rules->shown == QuestionSide::English ? EnglishPart(r.Text)
+                                                                : JapanesePart(r.Text));
         if (rules->wordButtons) {
             BuildWordButtons(r.Text);
             WriteQuestionStatus();
@@ -532,11 +533,11 @@ void frmMain::ShowRecord()
     answered = false;
     speech->Stop();
     const auto rules = Rules();
-    Quest->setText(rules && rules->shown == QuestionSide::English ? EnglishPart(r.Text)
-                                                                  : JapanesePart(r.Text));
-    LabelCHK->clear();
-    Anser->clear();
-    Text1->setText(QString::number(m.CurrentNumber));
+    ui.Quest->setText(rules && rules->shown == QuestionSide::English ? EnglishPart(r.Text)
+                                                                     : JapanesePart(r.Text));
+    ui.LabelCHK->clear();
+    ui.Anser->clear();
+    ui.Text1->setText(QString::number(m.CurrentNumber));
     if (rules && rules->wordButtons) {
         BuildWordButtons(m.Current().Text);
         WriteQuestionStatus();
@@ -546,62 +547,62 @@ void frmMain::ShowRecord()
 
 void frmMain::BNext_Click()
 {
-    const MoveResult result = session->Next(ParseInt16(Text2->text()));
+    const MoveResult result = session->Next(ParseInt16(ui.Text2->text()));
     if (result == MoveResult::NoFile) {
-        LabelCHK->setText(MoveMessage(result));
+        ui.LabelCHK->setText(MoveMessage(result));
         return;
     }
-    Label3->hide();
-    Label4->hide();
+    ui.Label3->hide();
+    ui.Label4->hide();
     // A move that got as far as the scan leaves the old question's buttons behind.
     if (result == MoveResult::PastEnd || result == MoveResult::Found)
         RemoveWordButtons();
     if (result == MoveResult::Found)
         ShowRecord();
     else
-        LabelCHK->setText(MoveMessage(result));
+        ui.LabelCHK->setText(MoveMessage(result));
 }
 
 void frmMain::BBack_Click()
 {
     const MoveResult result = session->Back();
     if (result == MoveResult::NoFile) {
-        LabelCHK->setText(MoveMessage(result));
+        ui.LabelCHK->setText(MoveMessage(result));
         return;
     }
-    Label3->hide();
-    Label4->hide();
+    ui.Label3->hide();
+    ui.Label4->hide();
     if (result == MoveResult::Found) {
         RemoveWordButtons();
         ShowRecord();
     } else {
-        LabelCHK->setText(MoveMessage(result));
+        ui.LabelCHK->setText(MoveMessage(result));
     }
 }
 
 void frmMain::Text2_Change()
 {
-    const QString text = Text2->text().trimmed();
+    const QString text = ui.Text2->text().trimmed();
     bool numeric = false;
     text.toDouble(&numeric);
     if (text.isEmpty() || !numeric)
         return;
-    Text1->setText(QStringLiteral("1"));
+    ui.Text1->setText(QStringLiteral("1"));
     m.CurrentNumber = 1;
 }
 
 void frmMain::JudgeAnswer()
 {
     switch (JudgeRefusalFor(m.QuestionLineCount, m.WordButtonCount, m.Settings.OperationMode,
-                            !Quest->text().isEmpty())) {
+                            !ui.Quest->text().isEmpty())) {
     case JudgeRefusal::NoFile:
-        LabelCHK->setText(Messages::NoQuestionFile);
+        ui.LabelCHK->setText(Messages::NoQuestionFile);
         return;
     case JudgeRefusal::NoWordButtons:
-        LabelCHK->setText(Messages::ShowWordButtons);
+        ui.LabelCHK->setText(Messages::ShowWordButtons);
         return;
     case JudgeRefusal::NoQuestion:
-        LabelCHK->setText(Messages::ShowQuestion);
+        ui.LabelCHK->setText(Messages::ShowQuestion);
         return;
     case JudgeRefusal::None:
         break;
@@ -619,14 +620,14 @@ void frmMain::JudgeAnswer()
         const int count = correct ? m.CorrectMessageCount : m.WrongMessageCount;
         const QStringList& messages = correct ? m.CorrectMessages : m.WrongMessages;
         if (show != 1)
-            LabelCHK->clear();
+            ui.LabelCHK->clear();
         else if (count > 0 && messages.size() > 1)
-            LabelCHK->setText(messages[1]);
+            ui.LabelCHK->setText(messages[1]);
         answered = true;
         if (correct)
             SpeakAfterVerdict();
     } else if (step == CheckStep::RevealEnglish) {
-        Anser->setPlainText(EnglishPart(m.Current().Text));
+        ui.Anser->setPlainText(EnglishPart(m.Current().Text));
         answered = true;
         SpeakAfterVerdict();
     }
@@ -640,48 +641,48 @@ void frmMain::BCheck_Click()
 void frmMain::BGiveup_Click()
 {
     if (m.QuestionLineCount < 1) {
-        LabelCHK->setText(Messages::NoQuestionFile);
+        ui.LabelCHK->setText(Messages::NoQuestionFile);
         return;
     }
     ShuffleStrings(m.GiveupMessageCount, m.GiveupMessages);
     RemoveWordButtons();
-    Label3->show();
-    Label4->setText(AnswerText());
-    Label4->show();
-    Anser->setPlainText(EnglishPart(m.Current().Text));
+    ui.Label3->show();
+    ui.Label4->setText(AnswerText());
+    ui.Label4->show();
+    ui.Anser->setPlainText(EnglishPart(m.Current().Text));
     answered = true;
     SpeakAfterVerdict();
     if (m.Settings.ShowGiveupMessage == 1 && m.GiveupMessageCount > 0 &&
         m.GiveupMessages.size() > 1)
-        LabelCHK->setText(m.GiveupMessages[1]);
+        ui.LabelCHK->setText(m.GiveupMessages[1]);
 }
 
 void frmMain::Mazeru_Click()
 {
     if (m.QuestionLineCount < 1) {
-        LabelCHK->setText(Messages::NoQuestionFile);
+        ui.LabelCHK->setText(Messages::NoQuestionFile);
         return;
     }
     // The counters are saved before the order changes. Mixing loses nothing, so
     // a failed save does not stop it; the user is told afterwards.
     const bool saved = SaveHistoryOrSay();
     session->Mix();
-    LabelCHK->setText(Messages::Shuffled);
-    Text1->setText(QStringLiteral("1"));
+    ui.LabelCHK->setText(Messages::Shuffled);
+    ui.Text1->setText(QStringLiteral("1"));
     RemoveWordButtons();
-    Quest->clear();
-    Anser->clear();
+    ui.Quest->clear();
+    ui.Anser->clear();
     ShowFirstQuestion();
     if (!saved)
-        LabelCHK->setText(Messages::IniNotWritten);
+        ui.LabelCHK->setText(Messages::IniNotWritten);
 }
 
 bool frmMain::SayIfFailed(IniResult result)
 {
     if (result == IniResult::Done)
         return true;
-    LabelCHK->setText(result == IniResult::Unreadable ? Messages::IniUnreadable
-                                                      : Messages::IniNotWritten);
+    ui.LabelCHK->setText(result == IniResult::Unreadable ? Messages::IniUnreadable
+                                                         : Messages::IniNotWritten);
     return false;
 }
 
@@ -760,8 +761,8 @@ void frmMain::ShowQuestionAtLine(int line)
     }
     if (statusWindow)
         statusWindow->SetMessage(QString());
-    Label3->hide();
-    Label4->hide();
+    ui.Label3->hide();
+    ui.Label4->hide();
     RemoveWordButtons();
     if (const auto rules = Rules(); rules && !rules->wordButtons)
         ShowModeControls();
@@ -771,8 +772,8 @@ void frmMain::ShowQuestionAtLine(int line)
 void frmMain::ShowModeControls()
 {
     if (const auto shown = ControlsFor(m.Settings.OperationMode)) {
-        BClear->setVisible(shown->clear);
-        BGiveup->setVisible(shown->giveup);
-        BCheck->setVisible(shown->check);
+        ui.BClear->setVisible(shown->clear);
+        ui.BGiveup->setVisible(shown->giveup);
+        ui.BCheck->setVisible(shown->check);
     }
 }

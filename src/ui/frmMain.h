@@ -133,43 +133,48 @@ public:
     // the window paint); then it runs right after that one ends, never inside it.
     void Handle(std::function<void()> command);
 
-    // Controls.
-    QLabel* Quest = nullptr;        // the question: Japanese, or English in English→Japanese
-    QLabel* Label1 = nullptr;       // caption 問題：
-    QTextEdit* Anser = nullptr;     // the answer being built, or the revealed English
-    QLabel* Label2 = nullptr;       // caption 答え：
-    QLabel* LabelCHK = nullptr;     // the comment line: verdict messages and refusals
-    QLabel* Label3 = nullptr;       // あなたの回答, shown after a give-up
-    QLabel* Label4 = nullptr;       // the answer as it stood at the give-up
-    QPushButton* BStart = nullptr;  // 開始
-    QPushButton* BCheck = nullptr;  // チェック: reveal the English (Japanese→English)
-    QPushButton* BNext = nullptr;   // 次
-    QPushButton* BBack = nullptr;   // 前
-    QPushButton* BClear = nullptr;  // クリア: every word button back to unused
-    QPushButton* BGiveup = nullptr; // Give up: show the right answer
-    QLineEdit* Text1 = nullptr;     // number of the question on display
-    QLineEdit* Text2 = nullptr;     // how many questions to ask (the limit)
-    QPushButton* BExit = nullptr;   // 終了: save the history and end
-    QStatusBar* sbStatusBar = nullptr;
-    QMenu* mnuFile = nullptr;       // ﾌｧｲﾙ(F)
-    QAction* mnuFileOpen = nullptr; // 開く: choose a question file
-    QAction* Mazeru = nullptr;      // 混ぜる: mix the order of the questions
-    QAction* FileSetting = nullptr; // オプション設定: the options dialog
-    QAction* mnuFileExit = nullptr; // 終了(X)
-    // The 学習 menu: every study command with its key.
-    QMenu* mnuStudy = nullptr;
-    QAction* mnuStudyStart = nullptr;
-    QAction* mnuStudyCheck = nullptr;
-    QAction* mnuStudyNext = nullptr;
-    QAction* mnuStudyBack = nullptr;
-    QAction* mnuStudyClear = nullptr;
-    QAction* mnuStudyGiveup = nullptr;
-    QAction* mnuStudySpeak = nullptr;      // 読み上げ: the English of the question aloud
-    QAction* mnuStudySpeakAfter = nullptr; // 正解後に読み上げる
-    QMenu* mnuStudyVoice = nullptr;        // the English voices found
-    QMenu* mnuStudyRate = nullptr;         // how fast they speak
-    QPushButton* BSpeak = nullptr;         // 読み上げ, beside Give up
-    QAction* mnuStudyProgress = nullptr;   // 学習状況: the progress window
+    // The window's controls, by the names every part of the program uses. Only
+    // the window changes them; tests and the benchmark read them here.
+    struct Controls
+    {
+        QLabel* Quest = nullptr;        // the question: Japanese, or English in English→Japanese
+        QLabel* Label1 = nullptr;       // caption 問題：
+        QTextEdit* Anser = nullptr;     // the answer being built, or the revealed English
+        QLabel* Label2 = nullptr;       // caption 答え：
+        QLabel* LabelCHK = nullptr;     // the comment line: verdict messages and refusals
+        QLabel* Label3 = nullptr;       // あなたの回答, shown after a give-up
+        QLabel* Label4 = nullptr;       // the answer as it stood at the give-up
+        QPushButton* BStart = nullptr;  // 開始
+        QPushButton* BCheck = nullptr;  // チェック: reveal the English (Japanese→English)
+        QPushButton* BNext = nullptr;   // 次
+        QPushButton* BBack = nullptr;   // 前
+        QPushButton* BClear = nullptr;  // クリア: every word button back to unused
+        QPushButton* BGiveup = nullptr; // Give up: show the right answer
+        QLineEdit* Text1 = nullptr;     // number of the question on display
+        QLineEdit* Text2 = nullptr;     // how many questions to ask (the limit)
+        QPushButton* BExit = nullptr;   // 終了: save the history and end
+        QStatusBar* sbStatusBar = nullptr;
+        QMenu* mnuFile = nullptr;       // ﾌｧｲﾙ(F)
+        QAction* mnuFileOpen = nullptr; // 開く: choose a question file
+        QAction* Mazeru = nullptr;      // 混ぜる: mix the order of the questions
+        QAction* FileSetting = nullptr; // オプション設定: the options dialog
+        QAction* mnuFileExit = nullptr; // 終了(X)
+        // The 学習 menu: every study command with its key.
+        QMenu* mnuStudy = nullptr;
+        QAction* mnuStudyStart = nullptr;
+        QAction* mnuStudyCheck = nullptr;
+        QAction* mnuStudyNext = nullptr;
+        QAction* mnuStudyBack = nullptr;
+        QAction* mnuStudyClear = nullptr;
+        QAction* mnuStudyGiveup = nullptr;
+        QAction* mnuStudySpeak = nullptr;      // 読み上げ: the English of the question aloud
+        QAction* mnuStudySpeakAfter = nullptr; // 正解後に読み上げる
+        QMenu* mnuStudyVoice = nullptr;        // the English voices found
+        QMenu* mnuStudyRate = nullptr;         // how fast they speak
+        QPushButton* BSpeak = nullptr;         // 読み上げ, beside Give up
+        QAction* mnuStudyProgress = nullptr;   // 学習状況: the progress window
+    };
+    const Controls& Ui() const { return ui; }
 
 signals:
     // The user asked to end the program and the history is safe.
@@ -228,6 +233,7 @@ private:
     void SayIfIniUnreadable();
     QString AnswerText() const;
 
+    Controls ui;
     Module1& m;
     QSettings& store;
     DialogSeam& dialogs;
