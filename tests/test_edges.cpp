@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <csignal>
+#include <future>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -318,6 +319,31 @@ private slots:
         const QStringList retried = QDir(r.path("backup")).entryList(QDir::Files);
         QCOMPARE(retried.size(), 1);
         QCOMPARE(ReadBytes(QDir(r.path("backup")).filePath(retried.first())), beforeSecond);
+    }
+
+    // Start-up reads the files on another thread and hands them to the same
+    // load as a later one: the window shows what a load on its own thread shows.
+    void startUpReadOnAnotherThread()
+    {
+        Program p;
+        const QString q = p.writeQuestions("q.txt", Two);
+        p.writeIni(SettingsFor(q) + Section(q, {"1 1 16 0 4 1", "2 2 17 0 0 2"}, 2, 33));
+        frmMain& plain = p.start();
+        const QString shown = plain.Ui().Quest->text();
+        const QStringList counts = CountsInMemory(p.m());
+        p.window.reset();
+
+        auto reading = std::async(std::launch::async, [&] { return ReadStartupFiles(p.ini()); });
+        StartupFiles files = reading.get();
+        Module1 state;
+        state.Ini = IniFile(p.ini());
+        frmMain w(state, *p.store, p.dialogs);
+        w.Load(&files);
+        QCOMPARE(w.Ui().Quest->text(), shown);
+        QCOMPARE(CountsInMemory(state), counts);
+        QCOMPARE(counts, QStringList({"4/1", "0/2"}));
+        QCOMPARE(state.LoadedQuestionFile, q);
+        QVERIFY(!WordsOnWindow(w).isEmpty());
     }
 
     // Alt, then a menu's letter, opens that menu in word-button mode: the
