@@ -45,7 +45,7 @@ run() {
     "$prefix/bin/quillmere" &
     pid=$!
     main=$(window Quillmere)
-    sleep 0.5
+    sleep 1
 }
 
 # First run: the first-run instructions, then the options dialog.
@@ -57,6 +57,12 @@ sleep 0.3
 click "$options" 400 52                     # the 問題 box (Text1)
 xdotool type --delay 5 "$work/hello.txt"
 click "$options" 488 352                    # 更新
+# 更新 writes english.ini and shows the first question; a busy machine may
+# take a moment.
+for _ in $(seq 50); do
+    sed -n 6p "$XDG_CONFIG_HOME/Quillmere/english.ini" 2>/dev/null | grep -qF "$work/hello.txt" && break
+    sleep 0.1
+done
 sleep 0.5
 click "$main" 30 214                        # the one word button: a right answer
 click "$main" 580 464                       # 終了
