@@ -243,8 +243,9 @@ void frmMain::BuildControls()
         {ui.BNext, &frmMain::BNext_Click},   {ui.BBack, &frmMain::BBack_Click},
         {ui.BClear, &frmMain::BClear_Click}, {ui.BGiveup, &frmMain::BGiveup_Click},
         {ui.BExit, &frmMain::BExit_Click}};
-    for (const auto& [b, handler] : handlers) {
-        connect(b, &QPushButton::clicked, this,
+    for (const auto& entry : handlers) {
+        const auto handler = entry.second;
+        connect(entry.first, &QPushButton::clicked, this,
                 [this, handler] { Handle([this, handler] { (this->*handler)(); }); });
     }
     // The change handler runs at once, also when the load writes the box.
