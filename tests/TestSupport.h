@@ -303,6 +303,8 @@ struct Program
     QTemporaryDir dir;
     std::unique_ptr<QSettings> store;
     ScriptedDialogs dialogs;
+    // Prompts answered otherwise than by the script, when a test sets it.
+    DialogSeam* seam = nullptr;
     std::unique_ptr<Module1> state;
     std::unique_ptr<frmMain> window;
 
@@ -328,7 +330,7 @@ struct Program
         state = std::make_unique<Module1>();
         state->Ini = IniFile(ini());
         state->Ini.KeepBackupsIn(path("backup"));
-        window = std::make_unique<frmMain>(*state, *store, dialogs);
+        window = std::make_unique<frmMain>(*state, *store, seam ? *seam : dialogs);
         window->Load();
         return *window;
     }

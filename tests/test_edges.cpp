@@ -183,16 +183,12 @@ private slots:
                 return box.exec() == QMessageBox::Ok;
             }
         };
-        QTemporaryDir dir;
-        const QString q = dir.filePath("q.txt");
-        WriteBytes(q, CrLf(Two));
-        WriteBytes(dir.filePath("english.ini"), CrLf(SettingsFor(q)));
-        QSettings store(dir.filePath("store.ini"), QSettings::IniFormat);
+        Program p;
+        const QString q = p.writeQuestions("q.txt", Two);
+        p.writeIni(SettingsFor(q));
         RealPrompts prompts;
-        Module1 state;
-        state.Ini = IniFile(dir.filePath("english.ini"));
-        frmMain w(state, store, prompts);
-        w.Load();
+        p.seam = &prompts;
+        frmMain& w = p.start();
         w.show();
         EndSignals relay;
         connect(&relay, &EndSignals::Received, &w, &frmMain::EndBySignal);
@@ -201,7 +197,7 @@ private slots:
         w.Ui().FileSetting->trigger();
         QTest::mouseClick(w.OptionsWindow()->ButtonClearHistory, Qt::LeftButton);
         QTRY_COMPARE(exited.count(), 1);
-        QCOMPARE(CountsOnDisk(dir.filePath("english.ini"), q), QStringList({"1/0", "0/0"}));
+        QCOMPARE(CountsOnDisk(p.ini(), q), QStringList({"1/0", "0/0"}));
     }
 
     // ＯＫ and 更新 with a file over the limits: the settings, english.ini, the

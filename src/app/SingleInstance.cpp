@@ -56,17 +56,6 @@ void SingleInstance::Release()
     lock.unlock();
 }
 
-QString SingleInstance::LockHost(const QString& lockPath)
-{
-    QLockFile file(lockPath);
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (!file.getLockInfo(&pid, &host, &application))
-        return QString();
-    return host;
-}
-
 bool SingleInstance::AskToRaise(int waitMs)
 {
     QLocalSocket socket;

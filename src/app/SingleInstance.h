@@ -42,9 +42,6 @@ public:
     // Gives the lock up (the process ends).
     void Release();
 
-    // The host named in a lock file, or empty when it names none.
-    static QString LockHost(const QString& lockPath);
-
 signals:
     // A later start asked this window to come to the front.
     void Activated();

@@ -43,15 +43,10 @@ PreparedQuestions PrepareQuestionFile(const IniFile& ini, DisplayFilter displayM
         p.outcome = LoadOutcome::Missing;
         return p;
     }
-    switch (CheckQuestionLines(p.lines, p.count)) {
-    case QuestionFileCheck::Ok:
-        break;
-    case QuestionFileCheck::TooManyLines:
-        p.outcome = LoadOutcome::TooManyLines;
-        p.lines = TextLines();
-        return p;
-    case QuestionFileCheck::LineTooLong:
-        p.outcome = LoadOutcome::LineTooLong;
+    if (const QuestionFileCheck check = CheckQuestionLines(p.lines, p.count);
+        check != QuestionFileCheck::Ok) {
+        p.outcome = check == QuestionFileCheck::TooManyLines ? LoadOutcome::TooManyLines
+                                                             : LoadOutcome::LineTooLong;
         p.lines = TextLines();
         return p;
     }

@@ -15,7 +15,9 @@ LoadOutcome StudySession::Take(PreparedQuestions&& prepared)
 
 void StudySession::Drop()
 {
-    // The records view the lines: they lose their text with them.
+    // Without a table the old counters are never saved under another name,
+    // and there is nothing to move over. The records view the lines: they
+    // lose their text with them.
     for (QuestionRecord& r : m.QuestionTable)
         r.Text = {};
     m.QuestionTable.clear();

@@ -373,7 +373,7 @@ std::vector<SectionSummary> SummarizeSections(const TextLines& lines, int count)
             continue;
         }
         seen.insert(path);
-        const SectionBounds own{i, SectionFrom(lines, count, i).end};
+        const SectionBounds own = SectionFrom(lines, count, i);
         const int last = LastRecordLine(lines, own);
         if (i + 2 <= last) {
             if (const auto q = ParseNumber(lines[i + 2].mid(3), 0, INT32_MAX))

@@ -24,6 +24,11 @@ ReadStatus IniFile::Read()
     return status_;
 }
 
+bool IniFile::Unreadable() const
+{
+    return !ReadWorked(status_);
+}
+
 void IniFile::AdoptRead(IniFile&& read)
 {
     lines_ = std::move(read.lines_);
@@ -56,15 +61,13 @@ bool IniFile::Reread()
     TextLines lines;
     int count = 0;
     FileStamp read;
-    const ReadStatus status = ReadTextFile(path_, lines, count, &read, NoSizeLimit);
-    if (!ReadWorked(status)) {
+    status_ = ReadTextFile(path_, lines, count, &read, NoSizeLimit);
+    if (!ReadWorked(status_)) {
         // The file is there but could not be read: nothing may replace it, and
         // its stamp must not pass for that of a read.
-        status_ = status;
         stamp_.known = false;
         return false;
     }
-    status_ = status;
     lines_ = std::move(lines);
     count_ = count;
     stamp_ = read;

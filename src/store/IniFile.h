@@ -34,7 +34,7 @@ public:
     // The file is there but the last read of it failed (too large for memory,
     // no permission, an I/O error): nothing is written over it until a read
     // works.
-    bool Unreadable() const { return status_ != ReadStatus::Ok && status_ != ReadStatus::Missing; }
+    bool Unreadable() const;
 
     // Reads the file as it is now.
     ReadStatus Read();

@@ -128,9 +128,8 @@ Guess DetectEncoding(QByteArrayView bytes)
     constexpr qsizetype Piece = 16 * 1024;
     constexpr qsizetype Pieces = 16;
     QByteArray sample;
-    if (bytes.size() <= Piece * Pieces) {
-        sample = bytes.toByteArray();
-    } else {
+    QByteArrayView shown = bytes;
+    if (bytes.size() > Piece * Pieces) {
         sample.reserve(Piece * Pieces);
         const qsizetype step = (bytes.size() - Piece) / (Pieces - 1);
         for (qsizetype k = 0; k < Pieces; ++k) {
@@ -148,8 +147,9 @@ Guess DetectEncoding(QByteArrayView bytes)
                 to = lf + 1;
             sample.append(bytes.sliced(from, to - from));
         }
+        shown = sample;
     }
-    ucsdet_setText(detector, sample.constData(), static_cast<int32_t>(sample.size()), &status);
+    ucsdet_setText(detector, shown.constData(), static_cast<int32_t>(shown.size()), &status);
     int32_t found = 0;
     const UCharsetMatch** matches = ucsdet_detectAll(detector, &found, &status);
     for (int32_t i = 0; U_SUCCESS(status) && i < found; ++i) {

@@ -60,9 +60,7 @@ void frmMain::Load(StartupFiles* files)
         ui.LabelCHK->setText(Messages::QuestionFileMissing);
     ShowFirstQuestion();
     // The size message outlasts the first question's "no file" message.
-    if (IsRefusal(outcome))
-        ui.LabelCHK->setText(Messages::RefusalMessage(outcome));
-    SayIfHistoryMoved();
+    SayHowLoaded(outcome);
     FocusForNextKey();
 }
 
@@ -100,14 +98,9 @@ LoadOutcome frmMain::ApplySettings(std::optional<PreparedQuestions> prepared)
         }
         if (outcome == LoadOutcome::Missing) {
             // The window and 学習状況 show no file rather than the last one's
-            // buttons and rows; the status bar stays as it was.
-            DropQuestions();
-            RemoveWordButtons();
-            ui.Anser->clear();
-            ui.Quest->clear();
-            return outcome;
-        }
-        {
+            // buttons and rows.
+            session->Drop();
+        } else {
             ui.LabelCHK->setText(Messages::Loaded);
             m.CurrentIndex = 1;
             m.CurrentNumber = 1;
@@ -115,7 +108,9 @@ LoadOutcome frmMain::ApplySettings(std::optional<PreparedQuestions> prepared)
             ui.Text2->setText(QString::number(m.EligibleCount));
         }
     }
-    SetStatusText(s.QuestionFile);
+    // A file that is gone leaves the status bar as it was.
+    if (outcome != LoadOutcome::Missing)
+        SetStatusText(s.QuestionFile);
     RemoveWordButtons();
     ui.Anser->clear();
     ui.Quest->clear();
@@ -148,18 +143,14 @@ bool frmMain::ApplyOptions(const AppSettings& chosen, bool save)
         m.Settings = before;
         return false;
     }
-    ApplySettings(std::move(prepared));
+    const LoadOutcome applied = ApplySettings(std::move(prepared));
     if (save) {
         ui.Quest->clear();
         ui.Anser->clear();
     }
     if (!ShowFirstQuestion())
         ui.BStart->show();
-    if (IsRefusal(refused))
-        ui.LabelCHK->setText(Messages::RefusalMessage(refused));
-    else
-        SayIfHistoryMoved();
-    SayIfIniUnreadable();
+    SayHowLoaded(IsRefusal(refused) ? refused : applied);
     return true;
 }
 
@@ -184,34 +175,21 @@ void frmMain::mnuFileOpen_Click()
     if (IsRefusal(outcome))
         m.Settings.QuestionFile = before;
     else if (m.QuestionLineCount == -1 || m.LoadedQuestionFile != path)
-        DropQuestions();
+        session->Drop();
     ShowCurrentQuestion();
-    if (IsRefusal(outcome))
-        ui.LabelCHK->setText(Messages::RefusalMessage(outcome));
-    else
-        SayIfHistoryMoved();
-    SayIfIniUnreadable();
+    SayHowLoaded(outcome);
 }
 
-void frmMain::SayIfIniUnreadable()
+void frmMain::SayHowLoaded(LoadOutcome outcome)
 {
+    // Said over the first question, which empties the comment line.
+    if (IsRefusal(outcome))
+        ui.LabelCHK->setText(Messages::RefusalMessage(outcome));
+    else if (m.HasHistory() && !m.HistoryMovedFrom.isEmpty())
+        ui.LabelCHK->setText(Messages::HistoryMoved);
     // No question file loads without english.ini; this is why.
     if (m.Ini.Unreadable())
         ui.LabelCHK->setText(Messages::IniUnreadable);
-}
-
-void frmMain::SayIfHistoryMoved()
-{
-    // Said over the first question, which empties the comment line.
-    if (m.HasHistory() && !m.HistoryMovedFrom.isEmpty())
-        ui.LabelCHK->setText(Messages::HistoryMoved);
-}
-
-void frmMain::DropQuestions()
-{
-    // Without a table the old counters must never be saved under the new
-    // name, and there is nothing to move over.
-    session->Drop();
 }
 
 QString Messages::RefusalMessage(LoadOutcome outcome)

@@ -26,7 +26,6 @@ public:
 
     // Puts an engine in (tests use their own); one this made goes.
     void SetSpeaker(Speaker* replacement);
-    Speaker& Engine() const { return *speaker; }
 
     // Whether an English voice can speak now. Once one can, the voice chosen
     // in an earlier run is taken again.

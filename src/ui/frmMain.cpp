@@ -379,11 +379,11 @@ void frmMain::ShowCurrentQuestion()
     const QuestionRecord& r = m.Current();
     if (!HasTab(r.Text))
         return;
-    if (const auto rules = Rules()) {
+    // A mode the program does not know shows no question.
+    if (const auto view = session->Current(); view && Rules()) {
         RemoveWordButtons();
-        ui.Quest->setText(rules->shown == QuestionSide::English ? EnglishPart(r.Text)
-                                                                : JapanesePart(r.Text));
-        if (rules->wordButtons) {
+        ui.Quest->setText(view->question);
+        if (view->wordButtons) {
             BuildWordButtons(r.Text);
             WriteQuestionStatus();
         }
@@ -400,16 +400,14 @@ void frmMain::BStart_Click()
 // Puts the record that Next or Back found on the screen.
 void frmMain::ShowRecord()
 {
-    const QuestionRecord& r = m.Current();
     answered = false;
     speech->Stop();
-    const auto rules = Rules();
-    ui.Quest->setText(rules && rules->shown == QuestionSide::English ? EnglishPart(r.Text)
-                                                                     : JapanesePart(r.Text));
+    const auto view = session->Current();
+    ui.Quest->setText(view ? view->question : QString());
     ui.LabelCHK->clear();
     ui.Anser->clear();
     ui.Text1->setText(QString::number(m.CurrentNumber));
-    if (rules && rules->wordButtons) {
+    if (view && view->wordButtons) {
         BuildWordButtons(m.Current().Text);
         WriteQuestionStatus();
     }
@@ -511,7 +509,8 @@ void frmMain::BCheck_Click()
 
 void frmMain::BGiveup_Click()
 {
-    if (m.QuestionLineCount < 1) {
+    const auto english = session->GiveUp();
+    if (!english) {
         ui.LabelCHK->setText(Messages::NoQuestionFile);
         return;
     }
@@ -520,7 +519,7 @@ void frmMain::BGiveup_Click()
     ui.Label3->show();
     ui.Label4->setText(AnswerText());
     ui.Label4->show();
-    ui.Anser->setPlainText(EnglishPart(m.Current().Text));
+    ui.Anser->setPlainText(*english);
     answered = true;
     SpeakAfterVerdict();
     if (m.Settings.ShowGiveupMessage == 1 && m.GiveupMessageCount > 0 &&

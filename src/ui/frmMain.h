@@ -223,14 +223,10 @@ private:
     bool SaveForExit();
     // Releases the lists and tells the program to end.
     void Finish();
-    // Forgets the question table (nothing was read in its place): the window
-    // and 学習状況 then show an empty file.
-    void DropQuestions();
-    // Says that the loaded file's history was found under the folder it was
-    // moved from, when it was.
-    void SayIfHistoryMoved();
-    // Says that english.ini cannot be read, when it cannot.
-    void SayIfIniUnreadable();
+    // Says in the comment line what became of a load: why a file was refused,
+    // that its history was found where its folder was before, or that
+    // english.ini cannot be read.
+    void SayHowLoaded(LoadOutcome outcome);
     QString AnswerText() const;
 
     Controls ui;
